@@ -1,0 +1,36 @@
+#pragma once
+// The one seam to modal boxes, native dialogs and the desktop, so that windows can be tested.
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace menuloom::app {
+
+struct FileFilter {
+    QString description; // e.g. "JavaScript files (*.js)"
+    QString pattern;     // e.g. "*.js", several separated by ";"
+};
+
+class Prompter {
+public:
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    virtual ~Prompter() = default;
+    // A modal message box; returns the button pressed (Ok for an Ok-only box).
+    virtual Answer message(const QString& caption, const QString& text, Buttons buttons) = 0;
+    // File dialogs; the empty string means the user cancelled.
+    virtual QString openFile(const QString& title, const QList<FileFilter>& filters,
+                             const QString& startFolder) = 0;
+    virtual QString saveFile(const QString& title, const QList<FileFilter>& filters,
+                             const QString& startFolder, const QString& initialName) = 0;
+    virtual std::optional<QColor> pickColor(const QColor& initial) = 0;
+    virtual QStringList fontFamilies() = 0;
+    // Opens a local file or an address with the program the system has for it.
+    virtual void openExternally(const QString& pathOrUrl) = 0;
+};
+
+} // namespace menuloom::app

@@ -1,0 +1,97 @@
+#include "cli/commands.h"
+
+#include "model/project.h"
+#include "output/datawriter.h"
+
+#include <array>
+#include <ostream>
+
+namespace menuloom::cli {
+
+namespace {
+
+constexpr std::string_view kTool = "menuloom-cli";
+
+int usageError(Streams io, std::string_view message) {
+    io.err << kTool << ": " << message << "\nTry '" << kTool << " --help'.\n";
+    return kExitUsage;
+}
+
+// Writes `text` to OUT, or to standard output for "-"; reports a failure like the designer would.
+int emit(const std::string& out, const std::string& text, Streams io) {
+    if (out == "-") {
+        io.out << text;
+        io.out.flush();
+        return io.out ? kExitOk : kExitFailure;
+    }
+    const auto result = output::writeFileAtomically(out, text);
+    if (!result) {
+        io.err << kTool << ": " << out << ": " << result.message << '\n';
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int cmdNew(std::span<const std::string> args, Streams io) {
+    if (args.size() > 1)
+        return usageError(io, "new takes at most one argument");
+    if (!args.empty() && args[0].size() > 1 && args[0][0] == '-')
+        return usageError(io, "unknown option '" + args[0] + "'");
+    model::Project project;
+    const std::string out = args.empty() ? "-" : args[0];
+    return emit(out, output::renderDataFile(project, false), io);
+}
+
+const std::array kCommands = {
+    Command{"new", "[OUT]",
+            "write the data file of a new menu to OUT (standard output for - or none)", cmdNew},
+};
+
+void printHelp(std::ostream& os) {
+    os << "Usage: " << kTool << " COMMAND [ARGS]\n"
+       << "Works on Menuloom menu data files without the designer.\n\nCommands:\n";
+    for (const auto& c : kCommands) {
+        std::string head = std::string(c.name) + " " + std::string(c.usage);
+        os << "  " << head;
+        for (std::size_t i = head.size(); i < 28; ++i)
+            os << ' ';
+        os << c.summary << '\n';
+    }
+    os << "\nOptions:\n  --help       show this help\n  --version    show the version\n"
+       << "\nExit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
+}
+
+} // namespace
+
+std::span<const Command> commands() {
+    return kCommands;
+}
+
+int runCli(std::span<const std::string> args, Streams io) {
+    if (args.empty())
+        return usageError(io, "no command given");
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h" || first == "help") {
+        printHelp(io.out);
+        return kExitOk;
+    }
+    if (first == "--version") {
+        io.out << kTool << " (Menuloom) " << MENULOOM_VERSION << '\n';
+        return kExitOk;
+    }
+    for (const auto& c : kCommands) {
+        if (c.name == first) {
+            const auto rest = args.subspan(1);
+            for (const auto& a : rest)
+                if (a == "--help") {
+                    io.out << "Usage: " << kTool << ' ' << c.name << ' ' << c.usage << '\n'
+                           << c.summary << '\n';
+                    return kExitOk;
+                }
+            return c.run(rest, io);
+        }
+    }
+    return usageError(io, "unknown command '" + first + "'");
+}
+
+} // namespace menuloom::cli

@@ -1,0 +1,10 @@
+#include "cli/commands.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return menuloom::cli::runCli(args, {std::cout, std::cerr});
+}
