@@ -35,6 +35,10 @@ public:
     model::ItemNode* selectedItem() const;
     void selectItem(model::ItemNode* node);
     QTreeView* treeView() const;
+    // Around a bulk change of the tree (reading a file): the view stops following each change and
+    // shows the whole new tree once at the end.
+    void suspendUpdates();
+    void resumeUpdates();
 
 private:
     struct Private;

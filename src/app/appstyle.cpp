@@ -1,0 +1,9 @@
+#include "app/appstyle.h"
+
+#include <QApplication>
+
+namespace menuloom::app {
+
+void applyAppStyle(QApplication&) {}
+
+} // namespace menuloom::app
