@@ -1,0 +1,15 @@
+#pragma once
+// Large, realistic menus for the benchmarks: a deterministic function of its arguments.
+
+#include "model/project.h"
+
+namespace menuloom::bench {
+
+// Resets `project` and fills it with `items` items (about 15% at the top level, up to four
+// levels), `itemStyles` item styles and `smStyles` submenu styles that between them use every
+// style group, item texts, links, tips, targets, some icons and style references, and a few
+// parameters away from their defaults. The same arguments always give the same project.
+void generateMenu(model::Project& project, int items, int itemStyles = 200, int smStyles = 50,
+                  unsigned seed = 1);
+
+} // namespace menuloom::bench
