@@ -1,6 +1,7 @@
 #include "output/datawriter.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace menuloom::output {
 
@@ -64,6 +65,61 @@ std::string pair(std::string_view a, std::string_view b) {
     return s;
 }
 
+// Appends the path text without building intermediate strings (the item array is the hot part).
+void appendPath(std::string& out, std::string_view path, bool quote, const PathContext& ctx) {
+    const std::size_t start = out.size();
+    if (quote)
+        out += '"';
+    if (ctx.preview && !path.empty() && !isAbsolutePath(path))
+        out += ctx.workingFolder;
+    out += path;
+    if (quote)
+        out += '"';
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\\', '/');
+}
+
+void appendQuoted(std::string& out, std::string_view text) {
+    out += '"';
+    out += text;
+    out += '"';
+}
+
+void appendNumber(std::string& out, int32_t n) {
+    char buf[16];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, n);
+    (void)ec;
+    out.append(buf, end);
+}
+
+void appendItem(std::string& s, const TItemProps& item, int depth, const PathContext& ctx) {
+    s += '"';
+    s.append(static_cast<std::size_t>(depth < 0 ? 0 : depth), '|');
+    s += item.caption;
+    s += "\",";
+    appendQuoted(s, item.link);
+    s += ',';
+    appendPath(s, item.img1, true, ctx);
+    s += ',';
+    appendPath(s, item.img2, true, ctx);
+    s += ',';
+    appendQuoted(s, item.tip);
+    s += ',';
+    if (!item.target.empty())
+        appendQuoted(s, item.target);
+    s += ',';
+    if (item.itemStyle != -1) {
+        s += '"';
+        appendNumber(s, item.itemStyle);
+        s += '"';
+    }
+    s += ',';
+    if (item.smStyle != -1) {
+        s += '"';
+        appendNumber(s, item.smStyle);
+        s += '"';
+    }
+}
+
 } // namespace
 
 std::string formatColor(int32_t color) {
@@ -90,12 +146,7 @@ bool isAbsolutePath(std::string_view path) {
 
 std::string formatPath(std::string_view path, bool quote, const PathContext& ctx) {
     std::string s;
-    if (ctx.preview && !path.empty() && !isAbsolutePath(path))
-        s += ctx.workingFolder;
-    s += path;
-    if (quote)
-        s = quoted(s);
-    std::replace(s.begin(), s.end(), '\\', '/');
+    appendPath(s, path, quote, ctx);
     return s;
 }
 
@@ -198,18 +249,7 @@ std::string formatSubmenuStyle(const TSmStyle& st, const PathContext& ctx) {
 
 std::string formatItem(const TItemProps& item, int depth, const PathContext& ctx) {
     std::string s;
-    s += '"';
-    s.append(static_cast<std::size_t>(depth < 0 ? 0 : depth), '|');
-    s += item.caption;
-    s += "\",";
-    s += quoted(item.link) + ',';
-    s += formatPath(item.img1, true, ctx) + ',';
-    s += formatPath(item.img2, true, ctx) + ',';
-    s += quoted(item.tip) + ',';
-    s += item.target.empty() ? std::string(",") : quoted(item.target) + ',';
-    s += item.itemStyle == -1 ? std::string(",") : quoted(std::to_string(item.itemStyle)) + ',';
-    if (item.smStyle != -1)
-        s += quoted(std::to_string(item.smStyle));
+    appendItem(s, item, depth, ctx);
     return s;
 }
 
@@ -282,8 +322,12 @@ std::string renderDataFile(const Project& project, bool preview) {
         line("");
     }
     line("var menuItems = [");
-    project.items.forEach(
-        [&](const ItemNode& node, int level) { entry(formatItem(node.props(), level, ctx)); });
+    project.items.forEach([&](const ItemNode& node, int level) {
+        out += "   [";
+        appendItem(out, node.props(), level, ctx);
+        out += "],";
+        out += kEol;
+    });
     line("];");
     line("");
     line(closingCall(project.crossframe, preview));
