@@ -51,10 +51,10 @@ void applyDefaults(TPropType& p) {
 
 void applyIntConstraint(TPropType& p, std::string_view rest) {
     if (contains(rest, ">=")) {
-        p.text = ">=";
+        p.text.assign(">=", 2);
         rest.remove_prefix(2);
     } else if (contains(rest, ">")) {
-        p.text = ">";
+        p.text.assign(1, '>');
         rest.remove_prefix(1);
     } else if (contains(rest, "percents")) {
         p.text = "percents";
@@ -227,12 +227,12 @@ IntInputResult acceptIntInput(const TPropType& param, std::string_view typed) {
 
     if (param.text == ">=" && value < param.num) {
         r.kind = IntInputResult::Kind::RangeRefused;
-        r.message = "Value must be >= " + std::to_string(param.num);
+        r.message = std::string("Value must be >= ").append(std::to_string(param.num));
         return r;
     }
     if (param.text == ">" && value <= param.num) {
         r.kind = IntInputResult::Kind::RangeRefused;
-        r.message = "Value must be > " + std::to_string(param.num);
+        r.message = std::string("Value must be > ").append(std::to_string(param.num));
         return r;
     }
     r.kind = IntInputResult::Kind::Accepted;
