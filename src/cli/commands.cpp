@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/pagecommands.h"
+
 #include "model/project.h"
 #include "output/datawriter.h"
 
@@ -45,6 +47,10 @@ int cmdNew(std::span<const std::string> args, Streams io) {
 const std::array kCommands = {
     Command{"new", "[OUT]",
             "write the data file of a new menu to OUT (standard output for - or none)", cmdNew},
+    Command{"page", "DATA PAGE [--preview]",
+            "write the HTML page (or the preview page) that loads DATA", cmdPage},
+    Command{"export", "IN DIR [--force]",
+            "read IN and write DIR/zel_data.js, DIR/zelmenu.html and DIR/zelmenu.js", cmdExport},
 };
 
 void printHelp(std::ostream& os) {
