@@ -1,0 +1,179 @@
+#include "reader/paramreader.h"
+
+#include "reader/readstop.h"
+#include "reader/scanning.h"
+
+#include <algorithm>
+
+namespace menuloom::reader {
+
+using model::TPropType;
+
+namespace {
+
+constexpr std::string_view kCrossframeCall = "zel_initFrame";
+
+std::string withoutChars(std::string_view text, std::string_view drop) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (drop.find(c) == std::string_view::npos)
+            out += c;
+    return out;
+}
+
+// "50%" is a percentage, clamped to 0..100; "50" a plain integer, taken as it is.
+void readPercentValue(TPropType& p, std::string text) {
+    if (!text.empty() && text.back() == '%') {
+        text.pop_back();
+        p.value = std::clamp(strictInt(text).value, 0, 100);
+        p.boolValue = 0;
+    } else {
+        p.value = strictInt(text).value;
+        p.boolValue = 1;
+    }
+}
+
+void readStrs(TPropType& p, std::string text) {
+    const auto& list = p.strList;
+    const auto match = std::find(list.begin(), list.end(), text);
+    if (match != list.end()) {
+        p.num = static_cast<int32_t>(match - list.begin());
+        p.flag = 0;
+        p.text = std::move(text);
+    } else if (!list.empty() && list.back() == "...") {
+        p.num = static_cast<int32_t>(list.size() - 1);
+        p.flag = 1;
+        p.text = std::move(text);
+    } else {
+        p.text.clear();
+    }
+}
+
+int arrayLength(const TPropType& p) {
+    return std::max(p.num, 0);
+}
+
+// Reads the N entries of an array value; `entry` turns one unquoted field into the stored value.
+template <typename List, typename Fn>
+void readArray(TPropType& p, List& list, const std::string& prepared, Fn entry) {
+    const int n = arrayLength(p);
+    list.resize(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        list[static_cast<std::size_t>(i)] = entry(unquote(fieldN(prepared, ',', i + 1)));
+}
+
+} // namespace
+
+bool readCrossframeCall(model::CrossframeSettings& settings, std::string_view line) {
+    const std::size_t at = line.find(kCrossframeCall);
+    if (at == std::string_view::npos)
+        return false;
+    const std::string args = withoutChars(line.substr(at + kCrossframeCall.size()), "\"'();");
+    settings.framesetId = std::string(fieldN(args, ',', 1));
+    if (const std::string_view top = fieldN(args, ',', 2); strictInt(top).isNumber)
+        settings.topFrame = std::string(top);
+    if (const std::string_view sub = fieldN(args, ',', 3); strictInt(sub).isNumber)
+        settings.subFrame = std::string(sub);
+    if (trimmed(fieldN(args, ',', 4)) != "0")
+        settings.vertical = true;
+    settings.enabled = true;
+    return true;
+}
+
+int findLineParameter(const model::TProps& table, std::string_view blankFreeLine) {
+    constexpr std::string_view kVar = "var";
+    int best = -1;
+    for (std::size_t at = blankFreeLine.find(kVar); at != std::string_view::npos;
+         at = blankFreeLine.find(kVar, at + 1)) {
+        const std::string_view rest = blankFreeLine.substr(at + kVar.size());
+        const int limit = best < 0 ? static_cast<int>(table.size()) : best;
+        for (int row = 0; row < limit; ++row) {
+            if (rest.starts_with(table[static_cast<std::size_t>(row)].name)) {
+                best = row;
+                break;
+            }
+        }
+    }
+    return best;
+}
+
+void readParameterValue(TPropType& p, std::string_view value) {
+    const std::string& type = p.typeName;
+    if (type == "img") {
+        p.text = imagePath(unquote(value));
+    } else if (type == "bool") {
+        // Not unquoted: a digit in double quotes is no number.
+        p.boolValue = static_cast<uint8_t>(std::clamp(strictInt(value).value, 0, 1));
+    } else if (type == "int") {
+        std::string text = unquote(value);
+        if (p.text == "percents") {
+            readPercentValue(p, std::move(text));
+        } else {
+            int32_t v = strictInt(text).value;
+            if (p.text == ">=" && v < p.num)
+                v = p.num;
+            p.value = v;
+        }
+    } else if (type == "percents") {
+        readPercentValue(p, unquote(value));
+    } else if (type == "transition") {
+        p.value = std::clamp(strictInt(unquote(value)).value, 0, 24);
+    } else if (type == "strs") {
+        readStrs(p, unquote(value));
+    } else if (type == "color") {
+        p.num = colorFromText(unquote(value));
+    } else if (type == "alignment") {
+        p.num = lookupAlignment(unquote(value));
+    } else if (type == "fontStyle") {
+        TFontParams font = fontDescriptionOrStop(unquote(value));
+        p.text = std::move(font.family);
+        p.num = font.size;
+        p.flag = font.weight;
+    } else if (type == "colorArray") {
+        // menuBorderColor is one text of blank-separated colours; the others are arrays.
+        std::string prepared;
+        if (p.name == "menuBorderColor") {
+            prepared = std::string(value);
+            std::replace(prepared.begin(), prepared.end(), ' ', ',');
+        } else {
+            prepared = withoutChars(value, " []");
+        }
+        readArray(p, p.intList, prepared, [](const std::string& f) { return colorFromText(f); });
+    } else if (type == "fontDecorArray") {
+        readArray(p, p.intList, withoutChars(value, " []"),
+                  [](const std::string& f) { return lookupDecoration(f); });
+    } else if (type == "borderStyleArray") {
+        readArray(p, p.intList, withoutChars(value, " []"),
+                  [](const std::string& f) { return lookupBorderStyle(f); });
+    } else if (type == "imgArray") {
+        readArray(p, p.strList, withoutChars(value, " []"),
+                  [](const std::string& f) { return imagePath(f); });
+    }
+}
+
+void parameterPass(LineList& lines, model::Project& project) {
+    std::string blankFreeLine;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines.consumed(i))
+            continue;
+        const std::string_view line = lines.at(i);
+        if (readCrossframeCall(project.crossframe, line)) {
+            lines.consume(i);
+            continue;
+        }
+        if (!containsIgnoringBlanks(line, "var"))
+            continue; // the common case of item and style lines, without building a copy
+        blankFreeInto(blankFreeLine, line);
+        const int row = findLineParameter(project.params, blankFreeLine);
+        if (row < 0)
+            continue;
+        const std::string_view value = assignmentValue(line);
+        if (value.empty())
+            continue;
+        readParameterValue(project.params[static_cast<std::size_t>(row)], value);
+        lines.consume(i);
+    }
+}
+
+} // namespace menuloom::reader
