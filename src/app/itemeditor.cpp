@@ -1,35 +1,591 @@
 #include "app/itemeditor.h"
 
-#include <QTreeView>
+#include "app/itemtreemodel.h"
+#include "app/itemtreeview.h"
+#include "app/prompter.h"
+#include "app/targetlist.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace menuloom::app {
 
+using model::ItemField;
+using model::ItemNode;
+using model::TreeOpResult;
+
+QString makeRelativeToWorkingFolder(const QString& path, const QString& workingFolder) {
+    if (workingFolder.isEmpty())
+        return path;
+    // Only a whole leading folder counts: "/work/a" must not claim "/work/ab/x.gif".
+    QString folder = workingFolder;
+    if (!folder.endsWith('/') && !folder.endsWith('\\'))
+        folder += '/';
+    if (path.size() > folder.size() && path.startsWith(folder, Qt::CaseInsensitive))
+        return path.mid(folder.size());
+    return path;
+}
+
+namespace {
+
+// Enter and Escape in the item fields, and the text a field had when it got the focus.
+class FieldKeys : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (!edit)
+            return false;
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            edit->setProperty(kRestore, edit->text());
+            return false;
+        case QEvent::ShortcutOverride: {
+            // Keep Enter and Escape for the field even when a window shortcut uses them.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (isEnter(key) || key->key() == Qt::Key_Escape) {
+                event->accept();
+                return true;
+            }
+            return false;
+        }
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (isEnter(key)) {
+                edit->setProperty(kRestore, edit->text());
+                edit->selectAll();
+                return true;
+            }
+            if (key->key() == Qt::Key_Escape) {
+                edit->setText(edit->property(kRestore).toString());
+                edit->selectAll();
+                return true;
+            }
+            return false;
+        }
+        default:
+            return false;
+        }
+    }
+
+    static constexpr const char* kRestore = "restoreText";
+
+private:
+    static bool isEnter(const QKeyEvent* key) {
+        return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    }
+};
+
+QString fromModel(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toModel(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
 struct ItemEditor::Private {
+    ItemEditor* q;
     model::Project& project;
     Prompter& prompter;
     ItemEditorHooks hooks;
-    QTreeView* tree = nullptr;
+
+    ItemTreeModel* model = nullptr;
+    ItemTreeView* tree = nullptr;
+    TargetList* targets = nullptr;
+    FieldKeys* fieldKeys = nullptr;
+
+    QLineEdit* eItemCaption = nullptr;
+    QLineEdit* eItemLink = nullptr;
+    QLineEdit* eItemImg1 = nullptr;
+    QLineEdit* eItemImg2 = nullptr;
+    QLineEdit* eItemTarget = nullptr;
+    QLineEdit* eItemTip = nullptr;
+    QComboBox* cbItemStyle = nullptr;
+    QComboBox* cbItemSmStyle = nullptr;
+    QPushButton* spdItemTarget = nullptr;
+
+    bool filling = false;   // the program fills the panel: nothing is written back
+    bool suspended = false; // a bulk change of the tree is running
+
+    ItemNode* selected() const { return model->nodeOf(tree->selectedIndex()); }
+
+    void hideValueEditor() const {
+        if (hooks.hideValueEditor)
+            hooks.hideValueEditor();
+    }
+    void markModified() const {
+        if (hooks.markModified)
+            hooks.markModified();
+    }
+    void finish(const TreeOpResult& result) const {
+        if (result.modified)
+            markModified();
+    }
+
+    QPushButton* button(const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, q);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    }
+    QLineEdit* edit(const char* name) {
+        auto* e = new QLineEdit(q);
+        e->setObjectName(name);
+        e->installEventFilter(fieldKeys);
+        return e;
+    }
+
+    void build();
+    void connectAll();
+    void select(ItemNode* node);
+    void refreshPanel();
+    void syncPanel(ItemNode* node);
+    void setEditText(QLineEdit* edit, const QString& text);
+    void setStyleEntry(QComboBox* list, int32_t style);
+    void writeField(QLineEdit* edit);
+    void pickLink();
+    void pickImage(QLineEdit* field);
+    void openTargets();
+    void chooseStyle(QComboBox* list, int position);
+    void dropped(model::DropZone zone, ItemNode* target);
+
+    void spdAddItemClick();
+    void spdDeleteItemClick();
+    void spdAddSubItemClick();
+    void spdDeleteAllItemsClick();
+    void spdInsertItemClick();
+    void spdItemMoveUpClick();
+    void spdItemMoveDownClick();
+    void spdCopyItemClick();
+    void spdPasteItemClick();
 };
+
+void ItemEditor::Private::build() {
+    fieldKeys = new FieldKeys(q);
+    model = new ItemTreeModel(project.items, q);
+    tree = new ItemTreeView(q);
+    tree->setObjectName("tvItems");
+    tree->setItemModel(model);
+    tree->setMinimumWidth(200);
+    targets = new TargetList(q);
+    targets->hide();
+
+    auto* itemsBox = new QGroupBox(tr("Menu Items"), q);
+    itemsBox->setObjectName("gbMenuItems");
+    auto* itemsLayout = new QVBoxLayout(itemsBox);
+    itemsLayout->setContentsMargins(6, 6, 6, 6);
+    itemsLayout->addWidget(tree);
+
+    auto* opsBox = new QGroupBox(tr("Item Operations"), q);
+    opsBox->setObjectName("gbItemOperations");
+    auto* ops = new QGridLayout(opsBox);
+    ops->setContentsMargins(8, 6, 8, 8);
+    ops->setHorizontalSpacing(6);
+    ops->setVerticalSpacing(4);
+    auto* spdAddItem = button("spdAddItem", tr("Add Item"));
+    auto* spdDeleteItem = button("spdDeleteItem", tr("Delete Item"));
+    auto* spdAddSubItem = button("spdAddSubItem", tr("Add SubItem"));
+    auto* spdDeleteAllItems = button("spdDeleteAllItems", tr("Delete All"));
+    auto* spdInsertItem = button("spdInsertItem", tr("Insert Item"));
+    auto* spdItemMoveUp = button("spdItemMoveUp", tr("Move Up"));
+    auto* spdItemMoveDown = button("spdItemMoveDown", tr("Move Down"));
+    auto* spdCopyItem = button("spdCopyItem", tr("Copy Item"));
+    auto* spdPasteItem = button("spdPasteItem", tr("Paste Item"));
+    ops->addWidget(spdAddItem, 0, 0);
+    ops->addWidget(spdDeleteItem, 0, 1);
+    ops->addWidget(spdAddSubItem, 1, 0);
+    ops->addWidget(spdDeleteAllItems, 1, 1);
+    ops->addWidget(spdInsertItem, 2, 0);
+    ops->addWidget(spdItemMoveUp, 3, 0);
+    ops->addWidget(spdItemMoveDown, 3, 1);
+    ops->addWidget(spdCopyItem, 4, 0);
+    ops->addWidget(spdPasteItem, 4, 1);
+
+    auto* propsBox = new QGroupBox(tr("Item Properties"), q);
+    propsBox->setObjectName("gbItemProperties");
+    auto* grid = new QGridLayout(propsBox);
+    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    eItemCaption = edit("eItemCaption");
+    eItemLink = edit("eItemLink");
+    eItemImg1 = edit("eItemImg1");
+    eItemImg2 = edit("eItemImg2");
+    eItemTarget = edit("eItemTarget");
+    eItemTip = edit("eItemTip");
+    eItemCaption->setPlaceholderText(tr("\"-\" makes a separator"));
+    eItemLink->setPlaceholderText(tr("page or address"));
+    auto* spdItemLink = button("spdItemLink", tr("Select..."));
+    auto* spdItemImg1 = button("spdItemImg1", tr("Select..."));
+    auto* spdItemImg2 = button("spdItemImg2", tr("Select..."));
+    spdItemTarget = button("spdItemTarget", tr("Select..."));
+    cbItemStyle = new QComboBox(q);
+    cbItemStyle->setObjectName("cbItemStyle");
+    cbItemSmStyle = new QComboBox(q);
+    cbItemSmStyle->setObjectName("cbItemSmStyle");
+
+    auto label = [this](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, q);
+        l->setBuddy(buddy);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    int row = 0;
+    auto addRow = [&](const QString& text, QWidget* field, QPushButton* select) {
+        grid->addWidget(label(text, field), row, 0);
+        grid->addWidget(field, row, 1, 1, select ? 1 : 2);
+        if (select)
+            grid->addWidget(select, row, 2);
+        ++row;
+    };
+    addRow(tr("Text:"), eItemCaption, nullptr);
+    addRow(tr("Link:"), eItemLink, spdItemLink);
+    auto* images = new QLabel(tr("Images:"), q);
+    images->setObjectName("lblImages");
+    grid->addWidget(images, row++, 0, 1, 3);
+    addRow(tr("Normal:"), eItemImg1, spdItemImg1);
+    addRow(tr("Over:"), eItemImg2, spdItemImg2);
+    addRow(tr("Target:"), eItemTarget, spdItemTarget);
+    addRow(tr("Tip:"), eItemTip, nullptr);
+    addRow(tr("Item Style:"), cbItemStyle, nullptr);
+    addRow(tr("Submenu Style:"), cbItemSmStyle, nullptr);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(8);
+    side->addWidget(opsBox);
+    side->addWidget(propsBox, 1);
+
+    auto* layout = new QHBoxLayout(q);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(itemsBox, 1);
+    layout->addLayout(side);
+
+    connect(spdAddItem, &QPushButton::clicked, q, [this] { spdAddItemClick(); });
+    connect(spdDeleteItem, &QPushButton::clicked, q, [this] { spdDeleteItemClick(); });
+    connect(spdAddSubItem, &QPushButton::clicked, q, [this] { spdAddSubItemClick(); });
+    connect(spdDeleteAllItems, &QPushButton::clicked, q, [this] { spdDeleteAllItemsClick(); });
+    connect(spdInsertItem, &QPushButton::clicked, q, [this] { spdInsertItemClick(); });
+    connect(spdItemMoveUp, &QPushButton::clicked, q, [this] { spdItemMoveUpClick(); });
+    connect(spdItemMoveDown, &QPushButton::clicked, q, [this] { spdItemMoveDownClick(); });
+    connect(spdCopyItem, &QPushButton::clicked, q, [this] { spdCopyItemClick(); });
+    connect(spdPasteItem, &QPushButton::clicked, q, [this] { spdPasteItemClick(); });
+    connect(spdItemLink, &QPushButton::clicked, q, [this] { pickLink(); });
+    connect(spdItemImg1, &QPushButton::clicked, q, [this] { pickImage(eItemImg1); });
+    connect(spdItemImg2, &QPushButton::clicked, q, [this] { pickImage(eItemImg2); });
+    connect(spdItemTarget, &QPushButton::clicked, q, [this] { openTargets(); });
+}
+
+void ItemEditor::Private::connectAll() {
+    for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip})
+        connect(e, &QLineEdit::textChanged, q, [this, e] { writeField(e); });
+    connect(cbItemStyle, &QComboBox::activated, q,
+            [this](int position) { chooseStyle(cbItemStyle, position); });
+    connect(cbItemSmStyle, &QComboBox::activated, q,
+            [this](int position) { chooseStyle(cbItemSmStyle, position); });
+    connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, q, [this] {
+        if (!suspended)
+            refreshPanel();
+    });
+    // A reset (Delete All, New, a bulk load) drops the selection without telling the selection
+    // model's listeners: clear the panel once here.
+    connect(model, &QAbstractItemModel::modelReset, q, [this] { refreshPanel(); });
+    connect(model, &ItemTreeModel::itemChanged, q, [this](ItemNode* node) { syncPanel(node); });
+    connect(model, &ItemTreeModel::renamed, q, [this](ItemNode*, bool modified) {
+        if (modified)
+            markModified();
+    });
+    connect(tree, &ItemTreeView::itemDropped, q,
+            [this](model::DropZone zone, ItemNode* target) { dropped(zone, target); });
+    connect(targets, &TargetList::chosen, q, [this](const QString& text) {
+        ItemNode* node = selected();
+        if (!node)
+            return;
+        setEditText(eItemTarget, text);
+        finish(project.items.setField(node, ItemField::Target, toModel(text)));
+    });
+}
+
+void ItemEditor::Private::select(ItemNode* node) {
+    const QModelIndex index = model->indexOf(node);
+    if (!index.isValid()) {
+        tree->selectionModel()->clearSelection();
+        tree->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+        refreshPanel();
+        return;
+    }
+    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
+        tree->expand(p);
+    tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    tree->scrollTo(index);
+}
+
+void ItemEditor::Private::setEditText(QLineEdit* edit, const QString& text) {
+    if (edit->text() == text)
+        return;
+    const bool was = filling;
+    filling = true;
+    edit->setText(text);
+    filling = was;
+}
+
+void ItemEditor::Private::setStyleEntry(QComboBox* list, int32_t style) {
+    const int position = style + 1;
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+void ItemEditor::Private::refreshPanel() {
+    const ItemNode* node = selected();
+    const model::TItemProps none;
+    const model::TItemProps& p = node ? node->props() : none;
+    setEditText(eItemCaption, node ? fromModel(p.caption) : QString());
+    setEditText(eItemLink, fromModel(p.link));
+    setEditText(eItemImg1, fromModel(p.img1));
+    setEditText(eItemImg2, fromModel(p.img2));
+    setEditText(eItemTarget, fromModel(p.target));
+    setEditText(eItemTip, fromModel(p.tip));
+    setStyleEntry(cbItemStyle, p.itemStyle);
+    setStyleEntry(cbItemSmStyle, p.smStyle);
+    // A field that has the focus while another item is shown restores to that item's text.
+    for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip})
+        if (e->hasFocus())
+            e->setProperty(FieldKeys::kRestore, e->text());
+}
+
+void ItemEditor::Private::syncPanel(ItemNode* node) {
+    // Changes made elsewhere (an in-place edit, renumbered styles) show in the panel; the field
+    // being typed in already holds what it wrote.
+    if (node && node == selected())
+        refreshPanel();
+}
+
+void ItemEditor::Private::writeField(QLineEdit* edit) {
+    if (filling || suspended || !edit->hasFocus())
+        return;
+    ItemNode* node = selected();
+    if (!node)
+        return;
+    const std::string text = toModel(edit->text());
+    auto& items = project.items;
+    if (edit == eItemCaption)
+        finish(items.rename(node, text));
+    else if (edit == eItemLink)
+        finish(items.setField(node, ItemField::Link, text));
+    else if (edit == eItemImg1)
+        finish(items.setField(node, ItemField::Img1, text));
+    else if (edit == eItemImg2)
+        finish(items.setField(node, ItemField::Img2, text));
+    else if (edit == eItemTarget)
+        finish(items.setField(node, ItemField::Target, text));
+    else if (edit == eItemTip)
+        finish(items.setField(node, ItemField::Tip, text));
+}
+
+void ItemEditor::Private::pickLink() {
+    hideValueEditor();
+    ItemNode* node = selected();
+    if (!node)
+        return;
+    const QString path = prompter.openFile(
+        tr("Select URL..."),
+        {{tr("HTM, HTML files"), "*.htm;*.html"}, {tr("All files (*.*)"), "*.*"}}, QString());
+    if (path.isEmpty())
+        return;
+    const QString folder = hooks.workingFolder ? hooks.workingFolder() : QString();
+    setEditText(eItemLink, makeRelativeToWorkingFolder(path, folder));
+    finish(project.items.setField(node, ItemField::Link, toModel(eItemLink->text())));
+}
+
+void ItemEditor::Private::pickImage(QLineEdit* field) {
+    hideValueEditor();
+    ItemNode* node = selected();
+    if (!node)
+        return;
+    const QString path = prompter.openFile(tr("Select image..."),
+                                           {{tr("GIF-image"), "*.gif"},
+                                            {tr("JPG-image"), "*.jpg"},
+                                            {tr("PNG-image"), "*.png"},
+                                            {tr("All files (*.*)"), "*.*"}},
+                                           hooks.startFolder ? hooks.startFolder() : QString());
+    if (path.isEmpty())
+        return;
+    const QString folder = hooks.workingFolder ? hooks.workingFolder() : QString();
+    setEditText(field, makeRelativeToWorkingFolder(path, folder));
+    project.items.setField(node, ItemField::Img1, toModel(eItemImg1->text()));
+    finish(project.items.setField(node, ItemField::Img2, toModel(eItemImg2->text())));
+}
+
+void ItemEditor::Private::openTargets() {
+    hideValueEditor();
+    if (!selected())
+        return;
+    targets->openOver(spdItemTarget, TargetList::targetEntries());
+}
+
+void ItemEditor::Private::chooseStyle(QComboBox* list, int position) {
+    ItemNode* node = selected();
+    if (!node || position < 0) {
+        // Nothing to store: show the entry of the item (or "[none]") again.
+        refreshPanel();
+        return;
+    }
+    if (list == cbItemStyle)
+        finish(project.items.setItemStyle(node, position - 1));
+    else
+        finish(project.items.setSmStyle(node, position - 1));
+}
+
+void ItemEditor::Private::dropped(model::DropZone zone, ItemNode* target) {
+    hideValueEditor();
+    ItemNode* dragged = selected();
+    const TreeOpResult result = project.items.dropItem(dragged, zone, target);
+    if (!result.modified)
+        return;
+    if (result.node && !result.node->isRoot())
+        tree->expand(model->indexOf(result.node));
+    tree->scrollTo(model->indexOf(dragged));
+    markModified();
+}
+
+void ItemEditor::Private::spdAddItemClick() {
+    hideValueEditor();
+    const TreeOpResult result = project.items.addItemCommand(selected());
+    tree->setFocus(Qt::OtherFocusReason);
+    if (result.select)
+        select(result.node);
+    finish(result);
+}
+
+void ItemEditor::Private::spdDeleteItemClick() {
+    hideValueEditor();
+    const TreeOpResult result = project.items.deleteItem(selected());
+    if (result.select)
+        select(result.node);
+    finish(result);
+}
+
+void ItemEditor::Private::spdAddSubItemClick() {
+    hideValueEditor();
+    ItemNode* parent = selected();
+    const TreeOpResult result = project.items.addSubItemCommand(parent);
+    if (!result.modified)
+        return;
+    tree->expand(model->indexOf(parent));
+    tree->setFocus(Qt::OtherFocusReason);
+    if (result.select)
+        select(result.node);
+    finish(result);
+}
+
+void ItemEditor::Private::spdDeleteAllItemsClick() {
+    hideValueEditor();
+    if (prompter.message(tr("Confirmation"), tr("Do you want to delete all items?"),
+                         Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    suspended = true;
+    project.items.deleteAll();
+    suspended = false;
+    refreshPanel();
+    markModified();
+}
+
+void ItemEditor::Private::spdInsertItemClick() {
+    hideValueEditor();
+    finish(project.items.insertItem(selected()));
+}
+
+void ItemEditor::Private::spdItemMoveUpClick() {
+    hideValueEditor();
+    ItemNode* node = selected();
+    finish(project.items.moveUp(node));
+    if (node)
+        tree->scrollTo(model->indexOf(node));
+}
+
+void ItemEditor::Private::spdItemMoveDownClick() {
+    hideValueEditor();
+    ItemNode* node = selected();
+    finish(project.items.moveDown(node));
+    if (node)
+        tree->scrollTo(model->indexOf(node));
+}
+
+void ItemEditor::Private::spdCopyItemClick() {
+    hideValueEditor();
+    project.items.copyItem(selected());
+}
+
+void ItemEditor::Private::spdPasteItemClick() {
+    hideValueEditor();
+    finish(project.items.pasteItem(selected()));
+}
 
 ItemEditor::ItemEditor(model::Project& project, Prompter& prompter, ItemEditorHooks hooks,
                        QWidget* parent)
-    : QWidget(parent), d(new Private{project, prompter, std::move(hooks)}) {
-    auto* layout = new QVBoxLayout(this);
-    d->tree = new QTreeView(this);
-    d->tree->setObjectName("tvItems");
-    layout->addWidget(d->tree);
+    : QWidget(parent), d(new Private{this, project, prompter, std::move(hooks)}) {
+    d->build();
+    d->connectAll();
+    rebuildStyleLists();
+    d->refreshPanel();
 }
 
-ItemEditor::~ItemEditor() = default;
+ItemEditor::~ItemEditor() {
+    // The model detaches from the tree when it goes; make sure nothing reaches the panel then.
+    d->suspended = true;
+    disconnect(d->model, nullptr, this, nullptr);
+}
 
-void ItemEditor::rebuildStyleLists() {}
+void ItemEditor::rebuildStyleLists() {
+    auto fill = [this](QComboBox* list, const std::vector<std::string>& names) {
+        const bool was = d->filling;
+        d->filling = true;
+        list->clear();
+        for (const std::string& name : names)
+            list->addItem(fromModel(name));
+        d->filling = was;
+    };
+    fill(d->cbItemStyle, d->project.itemStyles.choiceList());
+    fill(d->cbItemSmStyle, d->project.smStyles.choiceList());
+    const ItemNode* node = selectedItem();
+    d->setStyleEntry(d->cbItemStyle, node ? node->props().itemStyle : -1);
+    d->setStyleEntry(d->cbItemSmStyle, node ? node->props().smStyle : -1);
+}
+
 model::ItemNode* ItemEditor::selectedItem() const {
-    return nullptr;
+    return d->selected();
 }
-void ItemEditor::selectItem(model::ItemNode*) {}
+
+void ItemEditor::selectItem(model::ItemNode* node) {
+    d->select(node);
+}
+
 QTreeView* ItemEditor::treeView() const {
     return d->tree;
+}
+
+void ItemEditor::suspendUpdates() {
+    d->targets->close();
+    d->model->detach();
+}
+
+void ItemEditor::resumeUpdates() {
+    d->model->attach();
 }
 
 } // namespace menuloom::app

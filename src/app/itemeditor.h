@@ -6,12 +6,17 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QTreeView;
 
 namespace menuloom::app {
 
 class Prompter;
+
+// `path` without its leading working folder when it lies inside it (compared ignoring case);
+// otherwise `path` unchanged. The folder may come with or without its trailing "/".
+QString makeRelativeToWorkingFolder(const QString& path, const QString& workingFolder);
 
 // What the item area needs from the window around it.
 struct ItemEditorHooks {
