@@ -1,0 +1,44 @@
+// The designer's entry point.
+
+#include "app/appstyle.h"
+#include "app/apptitle.h"
+#include "app/qtprompter.h"
+#include "app/startup.h"
+#include "app/tfrm.h"
+#include "app/webpreviewbrowser.h"
+
+#include <QApplication>
+#include <QDir>
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+    // The browser's sandbox refuses to run as root; a desktop user is never root.
+    if (::getuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Menuloom"));
+    QApplication::setOrganizationName(QStringLiteral("Zelvane"));
+    QApplication::setApplicationDisplayName(menuloom::app::appTitle());
+    QApplication::setApplicationVersion(QStringLiteral(MENULOOM_VERSION));
+    menuloom::app::applyAppStyle(app);
+    // The splash window ends the program when it is closed, after the main window's question.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    menuloom::app::QtPrompter prompter;
+    menuloom::app::StartupOptions options;
+    options.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    options.tempFolder = QDir::tempPath() + QLatin1Char('/');
+    options.prompter = &prompter;
+    options.browsers = menuloom::app::WebPreviewBrowser::factory();
+
+    int exitCode = 0;
+    auto designer = menuloom::app::DesignerApp::start(options, &exitCode);
+    if (!designer)
+        return exitCode;
+    prompter.setFallbackParent(&designer->mainWindow());
+    const int result = QApplication::exec();
+    designer.reset();
+    return result;
+}

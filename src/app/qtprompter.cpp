@@ -1,0 +1,102 @@
+#include "app/qtprompter.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace menuloom::app {
+
+QString dialogFilterText(const QList<FileFilter>& filters) {
+    QStringList parts;
+    for (const FileFilter& f : filters) {
+        QString patterns = f.pattern;
+        patterns.replace(';', ' ');
+        // The dialog takes the patterns from the last parenthesis; descriptions such as
+        // "All files (*.*)" already end with theirs.
+        if (f.description.endsWith(QStringLiteral("(%1)").arg(patterns)))
+            parts << f.description;
+        else
+            parts << QStringLiteral("%1 (%2)").arg(f.description, patterns);
+    }
+    return parts.join(QStringLiteral(";;"));
+}
+
+QWidget* QtPrompter::parentWidget() const {
+    if (QWidget* active = QApplication::activeModalWidget())
+        return active;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return fallbackParent_;
+}
+
+Prompter::Answer QtPrompter::message(const QString& caption, const QString& text, Buttons buttons) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(parentWidget());
+    box.setWindowTitle(caption);
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+QString QtPrompter::openFile(const QString& title, const QList<FileFilter>& filters,
+                             const QString& startFolder) {
+    return QFileDialog::getOpenFileName(parentWidget(), title, startFolder,
+                                        dialogFilterText(filters));
+}
+
+QString QtPrompter::saveFile(const QString& title, const QList<FileFilter>& filters,
+                             const QString& startFolder, const QString& initialName) {
+    QString start = startFolder;
+    if (!initialName.isEmpty())
+        start = startFolder.isEmpty() ? initialName : startFolder + initialName;
+    return QFileDialog::getSaveFileName(parentWidget(), title, start, dialogFilterText(filters));
+}
+
+std::optional<QColor> QtPrompter::pickColor(const QColor& initial) {
+    const QColor color = QColorDialog::getColor(initial, parentWidget());
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+QStringList QtPrompter::fontFamilies() {
+    return QFontDatabase::families();
+}
+
+void QtPrompter::openExternally(const QString& pathOrUrl) {
+    const QUrl url = pathOrUrl.contains(QStringLiteral("://")) || pathOrUrl.startsWith("mailto:")
+                         ? QUrl(pathOrUrl)
+                         : QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace menuloom::app

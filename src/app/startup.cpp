@@ -1,0 +1,98 @@
+#include "app/startup.h"
+
+#include "app/apptitle.h"
+#include "app/designer.h"
+#include "app/logo.h"
+#include "app/prompter.h"
+#include "app/recentfiles.h"
+#include "app/tfrm.h"
+#include "app/tfrmabout.h"
+#include "app/tfrmsplash.h"
+#include "output/tfrmbuild.h"
+#include "output/tfrmcross.h"
+#include "output/tfrmfullscreen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace menuloom::app {
+
+bool engineIsPresent(const QString& programFolder) {
+    return QFileInfo(programFolder + QStringLiteral("zelmenu.js")).isFile();
+}
+
+QString missingEngineMessage() {
+    return QStringLiteral("File zelmenu.js is not found in program folder.\n"
+                          "Please place zelmenu.js in the folder of the program file menuloom.\n"
+                          "The latest version of the engine can be downloaded from "
+                          "https://menuloom.example/download/");
+}
+
+std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, int* exitCode) {
+    Prompter& prompter = *options.prompter;
+    if (exitCode)
+        *exitCode = 0;
+    if (!engineIsPresent(options.programFolder)) {
+        prompter.message(appTitle(), missingEngineMessage(), Prompter::Buttons::Ok);
+        if (exitCode)
+            *exitCode = 1;
+        return nullptr;
+    }
+
+    std::unique_ptr<DesignerApp> app(new DesignerApp);
+    app->project_ = std::make_unique<model::Project>();
+
+    app->splash_ = std::make_unique<TfrmSplash>();
+    app->cross_ = std::make_unique<output::TfrmCross>(app->project_->crossframe);
+    app->splash_->show();
+    app->splash_->repaint();
+    QApplication::processEvents();
+
+    Folders folders;
+    folders.program = options.programFolder;
+    folders.temp = options.tempFolder;
+    folders.start = QDir::currentPath() + QLatin1Char('/');
+    const QString settings = options.settingsPath.isEmpty()
+                                 ? settingsFilePath(options.programFolder)
+                                 : options.settingsPath;
+    app->main_ =
+        std::make_unique<Tfrm>(*app->project_, folders, prompter, options.browsers, settings);
+    Designer& designer = app->main_->designer();
+
+    // The dialogs of the later regions (font, text, images, styles) join here in this order.
+    app->build_ = std::make_unique<output::TfrmBuild>(
+        *app->project_, prompter, options.programFolder, *app->cross_, app->main_.get());
+    app->cross_->setParent(app->build_.get(), app->cross_->windowFlags());
+    designer.setSaveDialog(app->build_.get());
+    app->fullscreen_ = std::make_unique<output::TfrmFullscreen>(options.browsers);
+    app->fullscreen_->setWindowIcon(appIcon());
+    designer.preview().setFullscreen(app->fullscreen_.get());
+    app->about_ = std::make_unique<TfrmAbout>(prompter, app->main_.get());
+    app->main_->setAboutBox(app->about_.get());
+
+    app->project_->workingFolder = options.programFolder.toStdString();
+    QDir::setCurrent(options.programFolder);
+
+    designer.readStartFile(options.programFolder + QStringLiteral("default.js"));
+
+    QObject::connect(app->main_.get(), &Tfrm::closed, app->splash_.get(), &QWidget::close);
+    app->main_->show();
+    app->splash_->watch(app->main_.get());
+    return app;
+}
+
+DesignerApp::~DesignerApp() {
+    // Dialogs parented to the main window go with it; release them first so that nothing is
+    // deleted twice.
+    if (cross_ && cross_->parent())
+        cross_->setParent(nullptr);
+    build_.reset();
+    about_.reset();
+    cross_.reset();
+    fullscreen_.reset();
+    main_.reset();
+    splash_.reset();
+}
+
+} // namespace menuloom::app

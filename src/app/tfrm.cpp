@@ -1,0 +1,423 @@
+#include "app/tfrm.h"
+
+#include "app/apptitle.h"
+#include "app/itemeditor.h"
+#include "app/logo.h"
+#include "app/prompter.h"
+#include "output/pagewriter.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace menuloom::app {
+
+namespace {
+
+// The window's background: the tile repeated; a click on it closes an open value editor.
+class Backdrop : public QWidget {
+public:
+    Backdrop(std::function<void()> onClick, QWidget* parent)
+        : QWidget(parent), tile_(Tfrm::backgroundTile()), onClick_(std::move(onClick)) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter p(this);
+        p.drawTiledPixmap(event->rect(), tile_, event->rect().topLeft());
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        onClick_();
+        QWidget::mousePressEvent(event);
+    }
+
+private:
+    QPixmap tile_;
+    std::function<void()> onClick_;
+};
+
+// The title picture; clicking it closes an open value editor too.
+class TitlePicture : public QLabel {
+public:
+    TitlePicture(std::function<void()> onClick, QWidget* parent)
+        : QLabel(parent), onClick_(std::move(onClick)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        onClick_();
+        QLabel::mousePressEvent(event);
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+QLabel* regionCaption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setProperty("caption", true);
+    return label;
+}
+
+QPushButton* commandButton(const char* name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+constexpr const char* kFrameStyle = R"(
+QFrame#pnlTitle { background: #ffffff; border: none; border-bottom: 1px solid #dfe3ea; }
+QLabel#lblProduct { color: #1f293b; font-size: 15px; font-weight: 600; }
+QLabel#lblFile { color: #6b7280; }
+QFrame[region="true"] { background: #ffffff; border: 1px solid #d8dde6; border-radius: 6px; }
+QLabel[caption="true"] { color: #394356; font-weight: 600; }
+QFrame#pnlUpdate { background: #ffffff; border: 1px solid #d8dde6; border-radius: 6px; }
+QFrame#pnlPreview { background: #ffffff; border: 1px solid #c9d0db; }
+QPlainTextEdit#mmNote { background: #f7f8fa; border: 1px solid #e1e5eb; border-radius: 4px;
+                        color: #3f4a5c; }
+QSplitter::handle:vertical { height: 6px; }
+QSplitter::handle:horizontal { width: 6px; }
+)";
+
+} // namespace
+
+QPixmap Tfrm::backgroundTile() {
+    QImage tile(50, 50, QImage::Format_RGB32);
+    tile.fill(Qt::white);
+    const QRgb line = qRgb(246, 246, 246);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x)
+            if (x % 5 == 0 || y % 5 == 0)
+                tile.setPixel(x, y, line);
+    return QPixmap::fromImage(tile);
+}
+
+Tfrm::Tfrm(model::Project& project, Folders folders, Prompter& prompter,
+           const BrowserFactory& browsers, const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), prompter_(prompter) {
+    setObjectName(QStringLiteral("frm"));
+    setWindowTitle(appTitle());
+    setWindowIcon(appIcon());
+    // The file dialogs start where the user was when the program started.
+    if (folders.start.isEmpty())
+        folders.start = QDir::currentPath() + QLatin1Char('/');
+
+    auto* backdrop = new Backdrop([this] { hideValueEditor(); }, this);
+    backdrop->setObjectName(QStringLiteral("pnlBackground"));
+    backdrop->setStyleSheet(QString::fromLatin1(kFrameStyle));
+    setCentralWidget(backdrop);
+
+    // The preview browser exists before the designer: the reset below shows the blank page.
+    pnlPreview = new QFrame(backdrop);
+    pnlPreview->setObjectName(QStringLiteral("pnlPreview"));
+    auto* previewLayout = new QVBoxLayout(pnlPreview);
+    // The browser keeps 2 pixels clear of its panel's edges on every side.
+    previewLayout->setContentsMargins(2, 2, 2, 2);
+    const BrowserView view = browsers(pnlPreview);
+    browser_ = view.browser;
+    browserWidget_ = view.widget;
+    browserWidget_->setMinimumHeight(120);
+    previewLayout->addWidget(browserWidget_);
+
+    designer_ = new Designer(project, folders, prompter, *browser_, this);
+    designer_->setSettingsPath(settingsPath);
+    designer_->setHideValueEditor([this] { hideValueEditor(); });
+
+    ItemEditorHooks hooks;
+    hooks.markModified = [this] { designer_->markModified(); };
+    hooks.hideValueEditor = [this] { hideValueEditor(); };
+    hooks.workingFolder = [this] {
+        return QString::fromUtf8(designer_->project().workingFolder.c_str());
+    };
+    hooks.startFolder = [this] { return designer_->folders().start; };
+    itemEditor_ = new ItemEditor(project, prompter, std::move(hooks), backdrop);
+    itemEditor_->setObjectName(QStringLiteral("itemEditor"));
+
+    auto* layout = new QVBoxLayout(backdrop);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildTitleStrip());
+
+    auto* body = new QWidget(backdrop);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(10, 8, 10, 10);
+    splitMain_ = new QSplitter(Qt::Vertical, body);
+    splitMain_->setObjectName(QStringLiteral("splitMain"));
+    splitMain_->setChildrenCollapsible(false);
+    auto* upper = new QWidget(splitMain_);
+    auto* upperLayout = new QVBoxLayout(upper);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    upperLayout->setSpacing(6);
+    upperLayout->addWidget(buildEditingArea(), 1);
+    upperLayout->addWidget(buildUpdateBar());
+    splitMain_->addWidget(upper);
+    splitMain_->addWidget(pnlPreview);
+    splitMain_->setStretchFactor(0, 3);
+    splitMain_->setStretchFactor(1, 2);
+    splitMain_->setSizes({470, 320});
+    bodyLayout->addWidget(splitMain_);
+    layout->addWidget(body, 1);
+
+    buildMenus();
+
+    connect(designer_, &Designer::recentFilesChanged, this, &Tfrm::rebuildRecentMenu);
+    connect(designer_, &Designer::modifiedChanged, this, &Tfrm::updateFileLabel);
+    connect(designer_, &Designer::currentFileChanged, this, &Tfrm::updateFileLabel);
+    connect(designer_, &Designer::projectReset, this, [this] { itemEditor_->rebuildStyleLists(); });
+    connect(designer_, &Designer::aboutToRead, this, [this] { itemEditor_->suspendUpdates(); });
+    connect(designer_, &Designer::readFinished, this, [this] {
+        itemEditor_->resumeUpdates();
+        itemEditor_->rebuildStyleLists();
+    });
+
+    // Creation steps: recent files, the reset (which writes the blank page), the blank page shown.
+    designer_->loadRecentFiles();
+    designer_->resetProject();
+    designer_->showBlankPage();
+    updateFileLabel();
+    resize(1320, 860);
+}
+
+Tfrm::~Tfrm() = default;
+
+QWidget* Tfrm::buildTitleStrip() {
+    auto* strip = new QFrame(centralWidget());
+    strip->setObjectName(QStringLiteral("pnlTitle"));
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(8);
+
+    auto* picture = new TitlePicture([this] { hideValueEditor(); }, strip);
+    picture->setObjectName(QStringLiteral("imgTitle"));
+    const qreal dpr = devicePixelRatioF();
+    QPixmap mark = QPixmap::fromImage(logoMark(qRound(34 * dpr)));
+    mark.setDevicePixelRatio(dpr);
+    picture->setPixmap(mark);
+    layout->addWidget(picture);
+
+    auto* names = new QVBoxLayout;
+    names->setSpacing(0);
+    auto* product = new QLabel(QStringLiteral("Menuloom"), strip);
+    product->setObjectName(QStringLiteral("lblProduct"));
+    lblFile_ = new QLabel(strip);
+    lblFile_->setObjectName(QStringLiteral("lblFile"));
+    names->addWidget(product);
+    names->addWidget(lblFile_);
+    layout->addLayout(names);
+    layout->addStretch();
+
+    newSpd1 = commandButton("newSpd1", QStringLiteral("New Script..."), strip);
+    spdOpen = commandButton("spdOpen", QStringLiteral("Open Script..."), strip);
+    spdBuild = commandButton("spdBuild", QStringLiteral("Save Script..."), strip);
+    spdFullScreen = commandButton("spdFullScreen", QStringLiteral("Fullscreen Preview..."), strip);
+    spdPreviewBrowser =
+        commandButton("spdPreviewBrowser", QStringLiteral("Preview in Browser..."), strip);
+    newSpd1->setToolTip(QStringLiteral("Start a new menu (Ctrl+N)"));
+    spdOpen->setToolTip(QStringLiteral("Open a data file (Ctrl+O)"));
+    spdBuild->setToolTip(QStringLiteral("Save the data file and its page (Ctrl+S)"));
+    spdFullScreen->setToolTip(QStringLiteral("Preview in a large window (Ctrl+F)"));
+    spdPreviewBrowser->setToolTip(QStringLiteral("Preview in your web browser (Ctrl+B)"));
+    layout->addWidget(newSpd1);
+    layout->addWidget(spdOpen);
+    layout->addWidget(spdBuild);
+    layout->addSpacing(14);
+    layout->addWidget(spdFullScreen);
+    layout->addWidget(spdPreviewBrowser);
+
+    connect(newSpd1, &QPushButton::clicked, this, &Tfrm::newSpd1Click);
+    connect(spdOpen, &QPushButton::clicked, this, &Tfrm::spdOpenClick);
+    connect(spdBuild, &QPushButton::clicked, this, &Tfrm::spdBuildClick);
+    connect(spdFullScreen, &QPushButton::clicked, this, &Tfrm::spdFullScreenClick);
+    connect(spdPreviewBrowser, &QPushButton::clicked, this, &Tfrm::spdPreviewBrowserClick);
+    return strip;
+}
+
+QWidget* Tfrm::buildEditingArea() {
+    auto* split = new QSplitter(Qt::Horizontal);
+    split->setObjectName(QStringLiteral("splitRegions"));
+    split->setChildrenCollapsible(false);
+
+    auto* props = new QFrame(split);
+    props->setObjectName(QStringLiteral("pnlProps"));
+    props->setProperty("region", true);
+    propsLayout_ = new QVBoxLayout(props);
+    propsLayout_->setContentsMargins(10, 8, 10, 10);
+    propsLayout_->setSpacing(6);
+    propsLayout_->addWidget(regionCaption(QStringLiteral("Menu Properties"), props));
+    mmNote = new QPlainTextEdit(props);
+    mmNote->setObjectName(QStringLiteral("mmNote"));
+    mmNote->setReadOnly(true);
+    mmNote->setPlaceholderText(QStringLiteral("Select a property to read what it does."));
+    mmNote->setMinimumHeight(64);
+    propsLayout_->addWidget(mmNote, 1);
+    props->setMinimumWidth(300);
+
+    split->addWidget(props);
+    split->addWidget(itemEditor_);
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 5);
+    return split;
+}
+
+QWidget* Tfrm::buildUpdateBar() {
+    auto* bar = new QFrame;
+    bar->setObjectName(QStringLiteral("pnlUpdate"));
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(10, 4, 10, 4);
+    layout->setSpacing(12);
+    cbPreview = new QCheckBox(QStringLiteral("Preview"), bar);
+    cbPreview->setObjectName(QStringLiteral("cbPreview"));
+    cbPreview->setChecked(true);
+    spdUpdate = commandButton("spdUpdate", QStringLiteral("Update"), bar);
+    spdUpdate->setToolTip(QStringLiteral("Redraw the preview now"));
+    cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), bar);
+    cbAutoUpdate->setObjectName(QStringLiteral("cbAutoUpdate"));
+    cbAutoUpdate->setChecked(true);
+    cbAutoUpdate->setToolTip(QStringLiteral("Redraw the preview a second after each change"));
+    layout->addWidget(cbPreview);
+    layout->addStretch();
+    layout->addWidget(spdUpdate);
+    layout->addWidget(cbAutoUpdate);
+
+    connect(cbPreview, &QCheckBox::clicked, this, &Tfrm::cbPreviewClick);
+    connect(spdUpdate, &QPushButton::clicked, this, &Tfrm::spdUpdateClick);
+    connect(cbAutoUpdate, &QCheckBox::toggled, this,
+            [this](bool on) { designer_->preview().setAutoUpdate(on); });
+    return bar;
+}
+
+void Tfrm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    actNew = file->addAction(QStringLiteral("New script"), this, &Tfrm::newSpd1Click);
+    actNew->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    actOpen = file->addAction(QStringLiteral("Open script..."), this, &Tfrm::spdOpenClick);
+    actOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    actSave = file->addAction(QStringLiteral("Save script..."), this, &Tfrm::spdBuildClick);
+    actSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    file->addSeparator();
+    recentMenu = file->addMenu(QStringLiteral("Recent files"));
+    recentMenu->setObjectName(QStringLiteral("mnuRecent"));
+    file->addSeparator();
+    actExit = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    actExit->setShortcut(QKeySequence(QStringLiteral("Alt+X")));
+
+    QMenu* projectMenu = menuBar()->addMenu(QStringLiteral("Project"));
+    actFullscreen = projectMenu->addAction(QStringLiteral("Fullscreen preview..."), this,
+                                           &Tfrm::spdFullScreenClick);
+    actFullscreen->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    actPreviewBrowser = projectMenu->addAction(QStringLiteral("Preview in browser..."), this,
+                                               &Tfrm::spdPreviewBrowserClick);
+    actPreviewBrowser->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    actHelp = help->addAction(QStringLiteral("Index"), this, &Tfrm::helpIndexClick);
+    actHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    // F1 works wherever the focus is inside the window, a text field included.
+    actHelp->setShortcutContext(Qt::WindowShortcut);
+    help->addSeparator();
+    actAbout = help->addAction(QStringLiteral("About..."), this, &Tfrm::aboutClick);
+    rebuildRecentMenu();
+}
+
+void Tfrm::rebuildRecentMenu() {
+    recentMenu->clear();
+    for (const QString& path : designer_->recentFiles().paths()) {
+        QAction* entry = recentMenu->addAction(RecentFiles::captionForPath(path));
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            hideValueEditor();
+            designer_->openProject(path);
+        });
+    }
+    recentMenu->setEnabled(!designer_->recentFiles().isEmpty());
+}
+
+void Tfrm::updateFileLabel() {
+    const QString file = designer_->currentFile();
+    QString text = file.isEmpty() ? QStringLiteral("New menu")
+                                  : QString::fromStdString(output::bareName(file.toStdString()));
+    if (designer_->isModified())
+        text += QStringLiteral("  \u2022  modified");
+    lblFile_->setText(text);
+    lblFile_->setToolTip(file);
+}
+
+void Tfrm::hideValueEditor() {
+    if (valueEditorHider_)
+        valueEditorHider_();
+}
+
+void Tfrm::newSpd1Click() {
+    hideValueEditor();
+    designer_->newProject();
+    hideValueEditor();
+}
+
+void Tfrm::spdOpenClick() {
+    designer_->openCommand();
+}
+
+void Tfrm::spdBuildClick() {
+    designer_->saveCommand();
+}
+
+void Tfrm::spdUpdateClick() {
+    hideValueEditor();
+    designer_->preview().refresh();
+}
+
+void Tfrm::spdFullScreenClick() {
+    designer_->preview().showFullscreen();
+}
+
+void Tfrm::spdPreviewBrowserClick() {
+    designer_->preview().previewInBrowser();
+}
+
+void Tfrm::cbPreviewClick() {
+    hideValueEditor();
+    if (cbPreview->isChecked()) {
+        pnlPreview->show();
+        if (!splitState_.isEmpty())
+            splitMain_->restoreState(splitState_);
+    } else {
+        splitState_ = splitMain_->saveState();
+        pnlPreview->hide();
+    }
+}
+
+void Tfrm::helpIndexClick() {
+    prompter_.openExternally(designer_->folders().program + QStringLiteral("help/help.html"));
+}
+
+void Tfrm::aboutClick() {
+    hideValueEditor();
+    if (about_)
+        about_->exec();
+}
+
+void Tfrm::closeEvent(QCloseEvent* event) {
+    hideValueEditor();
+    if (!designer_->confirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    designer_->preview().cancelScheduled();
+    designer_->saveRecentFiles();
+    event->accept();
+    emit closed();
+}
+
+} // namespace menuloom::app

@@ -1,0 +1,110 @@
+#pragma once
+// The main window: the menus, the command buttons, the property and item regions, the update
+// bar and the live preview.
+
+#include "app/designer.h"
+#include "app/previewbrowser.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QVBoxLayout;
+
+namespace menuloom::app {
+
+class ItemEditor;
+class Prompter;
+
+class Tfrm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creates the window as start-up needs it: recent files loaded from `settingsPath`, the
+    // project reset, the blank page written and shown.
+    Tfrm(model::Project& project, Folders folders, Prompter& prompter,
+         const BrowserFactory& browsers, const QString& settingsPath, QWidget* parent = nullptr);
+    ~Tfrm() override;
+
+    Designer& designer() { return *designer_; }
+    ItemEditor* itemEditor() const { return itemEditor_; }
+    PreviewBrowser& browser() { return *browser_; }
+    QWidget* browserWidget() const { return browserWidget_; }
+
+    // Closes the open property value editor, if any (the property grid sets the hook).
+    void hideValueEditor();
+    void setValueEditorHider(std::function<void()> hook) { valueEditorHider_ = std::move(hook); }
+    // Shown modally by Help > "About...".
+    void setAboutBox(QDialog* about) { about_ = about; }
+    // The place of the property grid, above the hint box.
+    QVBoxLayout* propertyArea() const { return propsLayout_; }
+
+    // The 50 by 50 background tile: white with light grey lines every 5 pixels.
+    static QPixmap backgroundTile();
+
+    // Controls by the names the rest of the program and the tests use.
+    QPushButton* spdBuild = nullptr;
+    QPushButton* spdFullScreen = nullptr;
+    QPushButton* spdPreviewBrowser = nullptr;
+    QPushButton* spdOpen = nullptr;
+    QPushButton* newSpd1 = nullptr;
+    QPushButton* spdUpdate = nullptr;
+    QCheckBox* cbAutoUpdate = nullptr;
+    QCheckBox* cbPreview = nullptr;
+    QFrame* pnlPreview = nullptr;
+    QPlainTextEdit* mmNote = nullptr;
+    QMenu* recentMenu = nullptr;
+    QAction* actNew = nullptr;
+    QAction* actOpen = nullptr;
+    QAction* actSave = nullptr;
+    QAction* actExit = nullptr;
+    QAction* actFullscreen = nullptr;
+    QAction* actPreviewBrowser = nullptr;
+    QAction* actHelp = nullptr;
+    QAction* actAbout = nullptr;
+
+signals:
+    // The close question allowed the window to close and the recent files were written.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildTitleStrip();
+    QWidget* buildEditingArea();
+    QWidget* buildUpdateBar();
+    void rebuildRecentMenu();
+    void updateFileLabel();
+
+    void newSpd1Click();
+    void spdOpenClick();
+    void spdBuildClick();
+    void spdUpdateClick();
+    void spdFullScreenClick();
+    void spdPreviewBrowserClick();
+    void cbPreviewClick();
+    void helpIndexClick();
+    void aboutClick();
+
+    Prompter& prompter_;
+    Designer* designer_ = nullptr;
+    PreviewBrowser* browser_ = nullptr;
+    QWidget* browserWidget_ = nullptr;
+    ItemEditor* itemEditor_ = nullptr;
+    QSplitter* splitMain_ = nullptr;
+    QByteArray splitState_;
+    QVBoxLayout* propsLayout_ = nullptr;
+    QLabel* lblFile_ = nullptr;
+    QDialog* about_ = nullptr;
+    std::function<void()> valueEditorHider_;
+};
+
+} // namespace menuloom::app
