@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/pagecommands.h"
+#include "cli/readcommands.h"
 
 #include "model/project.h"
 #include "output/datawriter.h"
@@ -51,6 +52,9 @@ const std::array kCommands = {
             "write the HTML page (or the preview page) that loads DATA", cmdPage},
     Command{"export", "IN DIR [--force]",
             "read IN and write DIR/zel_data.js, DIR/zelmenu.html and DIR/zelmenu.js", cmdExport},
+    Command{"convert", "IN OUT [--preview]",
+            "read IN as Open does and write it again to OUT (standard output for -)", cmdConvert},
+    Command{"check", "IN", "read IN and print a summary of the menu it holds", cmdCheck},
 };
 
 void printHelp(std::ostream& os) {
