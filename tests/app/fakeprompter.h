@@ -7,6 +7,7 @@
 
 #include <QQueue>
 #include <QStringList>
+#include <QWidget>
 
 namespace menuloom::app::testing {
 
@@ -59,6 +60,26 @@ class FakeBrowser : public PreviewBrowser {
 public:
     QStringList paths;
     void navigate(const QString& path) override { paths.append(path); }
+};
+
+// A fake browser that a window can place in its layout.
+class FakeBrowserWidget : public QWidget, public FakeBrowser {
+public:
+    using QWidget::QWidget;
+};
+
+// Makes fake browsers for the windows and remembers them in the order they were made (the main
+// window's first, then the full-screen window's).
+class FakeBrowsers {
+public:
+    QList<FakeBrowserWidget*> made;
+    BrowserFactory factory() {
+        return [this](QWidget* parent) {
+            auto* browser = new FakeBrowserWidget(parent);
+            made.append(browser);
+            return BrowserView{browser, browser};
+        };
+    }
 };
 
 } // namespace menuloom::app::testing
