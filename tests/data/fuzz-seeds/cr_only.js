@@ -1,0 +1,1 @@
+var posX=5;var menuItems = [["a"],["|b"],];

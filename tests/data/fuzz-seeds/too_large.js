@@ -1,0 +1,3 @@
+var posX=5;
+var posY=99999999999;
+var DX=7;
