@@ -1,0 +1,1572 @@
+/*
+ * zelmenu.js - the Menuloom menu engine.
+ *
+ * Draws the cascading drop-down menu that a Menuloom data file describes. The page loads
+ * this file in its head and the data file in its body; the data file declares the menu's
+ * parameters (blankImage ... saveNavigationPath), itemStyles, menuStyles and menuItems as
+ * global variables and its last line starts the engine:
+ *
+ *   zel_init()                                     the menu where the data file is loaded,
+ *                                                  or at posX/posY when absolutePos is set
+ *   zel_initFrame(id, topFrame, subFrame, vertical)
+ *                                                  the top menu in frame number topFrame of
+ *                                                  the frameset with that id, its submenus
+ *                                                  in frame number subFrame (same origin)
+ *
+ * These two functions are the only globals this file defines. The variables are read when
+ * the start function runs, so several data files on one page give several menus. A missing
+ * or malformed variable falls back to its built-in default, an unusable item or style entry
+ * is skipped, and nothing thrown inside the engine reaches the page.
+ *
+ * Keyboard and assistive technology follow the WAI-ARIA Authoring Practices menubar
+ * pattern (role menubar / menu / menuitem / separator, aria-haspopup, aria-expanded,
+ * aria-orientation, roving tabindex). Chosen over the disclosure navigation pattern
+ * because these menus cascade to any depth as fly-out boxes placed beside their items and
+ * open on hover: the menubar's arrow-key model maps onto that two-dimensional layout,
+ * the whole menu is one tab stop however many items it has, and every fly-out announces
+ * itself as a popup with its expanded state. Disclosure navigation fits one or two
+ * levels of in-flow lists opened by buttons and would put every link in the tab order.
+ *
+ * Keys: Tab reaches the menu bar; arrows move along a bar or box and open or close the
+ * boxes (mirrored on right-to-left pages); Home and End jump to the first and last item;
+ * Enter follows an item's link, or opens its submenu when it has no link; Space opens the
+ * submenu, or follows the link when there is none; Escape closes the innermost box and
+ * returns to its item; a letter moves to the next item starting with it.
+ */
+(function (root) {
+  'use strict';
+
+  if (typeof root.zel_init === 'function' && root.zel_init.zelmenu) return; // loaded twice
+
+  // ---------------------------------------------------------------------------------------
+  // Reading the data file's variables.
+
+  // name: [kind, default]. Array kinds carry their length instead of a default.
+  const PARAMS = {
+    blankImage: ['img', ''],
+    isHorizontal: ['bool', false],
+    menuWidth: ['len', { n: 0, pct: true }],
+    absolutePos: ['bool', false],
+    posX: ['int', 0],
+    posY: ['int', 0],
+    floatable: ['bool', false],
+    floatIterations: ['uint', 0],
+    movable: ['bool', false],
+    moveCursor: ['cursor', 'default'],
+    moveImage: ['img', ''],
+    moveWidth: ['uint', 0],
+    moveHeight: ['uint', 0],
+    fontStyle: ['font', 'normal 8pt Tahoma'],
+    fontColor: ['colors', 2],
+    fontDecoration: ['decos', 2],
+    itemBackColor: ['colors', 2],
+    itemBorderWidth: ['uint', 0],
+    itemAlign: ['align', ''],
+    itemBorderColor: ['colors', 2],
+    itemBorderStyle: ['borders', 2],
+    itemBackImage: ['imgs', 2],
+    itemSpacing: ['uint', 0],
+    itemPadding: ['uint', 0],
+    itemCursor: ['cursor', 'default'],
+    itemTarget: ['text', ''],
+    iconTopWidth: ['uint', 0],
+    iconTopHeight: ['uint', 0],
+    iconWidth: ['uint', 0],
+    iconHeight: ['uint', 0],
+    menuBackImage: ['img', ''],
+    menuBackColor: ['color', ''],
+    menuBorderColor: ['borderColor', ''],
+    menuBorderStyle: ['borders', 1],
+    menuBorderWidth: ['uint', 0],
+    subMenuAlign: ['align', ''],
+    transparency: ['percent', 100],
+    transition: ['transition', 24],
+    transDuration: ['uint', 300],
+    shadowColor: ['color', ''],
+    shadowLen: ['uint', 0],
+    arrowImageMain: ['imgs', 2],
+    arrowImageSub: ['imgs', 2],
+    arrowWidth: ['uint', 0],
+    arrowHeight: ['uint', 0],
+    separatorImage: ['img', ''],
+    separatorWidth: ['len', { n: 0, pct: true }],
+    separatorHeight: ['uint', 0],
+    separatorAlignment: ['align', ''],
+    separatorVImage: ['img', ''],
+    separatorVWidth: ['uint', 0],
+    separatorVHeight: ['len', { n: 0, pct: true }],
+    statusString: ['text', 'link'],
+    pressedItem: ['int', -2],
+    pathPrefix: ['text', ''],
+    topDX: ['int', 0],
+    topDY: ['int', 0],
+    DX: ['int', -5],
+    DY: ['int', 0],
+    saveNavigationPath: ['uint', 0],
+  };
+  const DATA_NAMES = Object.keys(PARAMS).concat(['itemStyles', 'menuStyles', 'menuItems']);
+
+  const DECORATIONS = ['none', 'underline', 'overline', 'line-through'];
+  const BORDER_STYLES = ['none', 'dotted', 'dashed', 'solid', 'double', 'groove', 'ridge', 'inset', 'outset'];
+  const CLOSE_DELAY = 400;
+  const TRANSITION_NONE = 24;
+  const TRANSITION_RANDOM = 23;
+
+  function supports(prop, value) {
+    try {
+      return !root.CSS || !root.CSS.supports || root.CSS.supports(prop, value);
+    } catch (e) {
+      return false;
+    }
+  }
+
+  function toInt(v) {
+    if (typeof v === 'number') return Number.isFinite(v) ? Math.round(v) : NaN;
+    if (typeof v === 'string' && /^\s*[-+]?\d+\s*$/.test(v)) return parseInt(v, 10);
+    return NaN;
+  }
+
+  function str(v) {
+    if (typeof v === 'string') return v;
+    if (typeof v === 'number' && Number.isFinite(v)) return String(v);
+    return '';
+  }
+
+  function color(v) {
+    const s = typeof v === 'string' ? v.trim() : '';
+    return s && !/[;{}]/.test(s) && supports('color', s) ? s : '';
+  }
+
+  function fixed(v, n) {
+    if (Array.isArray(v)) return Array.from({ length: n }, (_, i) => v[i]);
+    if (typeof v === 'string') return Array(n).fill(v);
+    return Array(n).fill(undefined);
+  }
+
+  const READ = {
+    bool(v, d) {
+      if (v === true || v === 1 || v === '1' || (typeof v === 'string' && /^\s*true\s*$/i.test(v))) return true;
+      if (v === false || v === 0 || v === '0' || (typeof v === 'string' && /^\s*false\s*$/i.test(v))) return false;
+      return d;
+    },
+    int(v, d) {
+      const n = toInt(v);
+      return Number.isNaN(n) ? d : n;
+    },
+    uint(v, d) {
+      const n = toInt(v);
+      return Number.isNaN(n) || n < 0 ? d : n;
+    },
+    len(v, d) {
+      if (typeof v === 'number') return Number.isFinite(v) && v >= 0 ? { n: Math.round(v), pct: false } : d;
+      const m = typeof v === 'string' && /^\s*(\d+(?:\.\d+)?)\s*(%|px)?\s*$/i.exec(v);
+      return m ? { n: Number(m[1]), pct: m[2] === '%' } : d;
+    },
+    percent(v, d) {
+      const m = typeof v === 'string' && /^\s*(\d+)\s*%?\s*$/.exec(v);
+      const n = m ? parseInt(m[1], 10) : toInt(v);
+      return Number.isNaN(n) ? d : Math.min(100, Math.max(0, n));
+    },
+    transition(v, d) {
+      const n = toInt(v);
+      return n >= 0 && n <= 24 ? n : d;
+    },
+    img(v, d) {
+      return typeof v === 'string' ? v.trim() : d;
+    },
+    text(v, d) {
+      return typeof v === 'string' || typeof v === 'number' ? str(v) : d;
+    },
+    cursor(v, d) {
+      let s = typeof v === 'string' ? v.trim().toLowerCase() : '';
+      if (s === 'hand') s = 'pointer';
+      return s && supports('cursor', s) ? s : d === 'hand' ? 'pointer' : d;
+    },
+    font(v, d) {
+      const s = typeof v === 'string' ? v.trim() : '';
+      return s && !/[;{}]/.test(s) && supports('font', s) ? s : d;
+    },
+    color(v) {
+      return color(v);
+    },
+    align(v) {
+      const s = typeof v === 'string' ? v.trim().toLowerCase() : '';
+      return s === 'left' || s === 'center' || s === 'right' ? s : '';
+    },
+    borderColor(v) {
+      // One to four colours, as a CSS border-color shorthand.
+      const list = Array.isArray(v) ? v : typeof v === 'string' ? v.trim().split(/\s+/) : [];
+      const set = list.map(color).filter(Boolean).slice(0, 4);
+      return set.join(' ');
+    },
+    colors(v, n) {
+      return fixed(v, n).map(color);
+    },
+    decos(v, n) {
+      return fixed(v, n).map((s) => {
+        s = typeof s === 'string' ? s.trim().toLowerCase() : '';
+        return DECORATIONS.includes(s) ? s : 'none';
+      });
+    },
+    borders(v, n) {
+      return fixed(v, n).map((s) => {
+        s = typeof s === 'string' ? s.trim().toLowerCase() : '';
+        return BORDER_STYLES.includes(s) ? s : '';
+      });
+    },
+    imgs(v, n) {
+      return fixed(v, n).map((s) => (typeof s === 'string' ? s.trim() : ''));
+    },
+  };
+
+  // The data file declares its variables with `var`, so they are properties of the window;
+  // a hand-written file may use `let`, which only a lookup by name in that window can see.
+  function readGlobals(win) {
+    const raw = {};
+    const missing = [];
+    for (const name of DATA_NAMES) {
+      let v;
+      try {
+        v = win[name];
+      } catch (e) {
+        v = undefined;
+      }
+      if (v === undefined) missing.push(name);
+      raw[name] = v;
+    }
+    if (missing.length) {
+      try {
+        const body = missing
+          .map((n) => 'try{if(typeof ' + n + '!=="undefined")r.' + n + '=' + n + '}catch(e){}')
+          .join('');
+        const found = new win.Function('var r={};' + body + 'return r;')();
+        for (const n of missing) if (found[n] !== undefined) raw[n] = found[n];
+      } catch (e) {
+        // A content security policy may forbid it; the defaults stand.
+      }
+    }
+    return raw;
+  }
+
+  function readConfig(raw) {
+    const cfg = {};
+    for (const name of Object.keys(PARAMS)) {
+      const [kind, def] = PARAMS[name];
+      try {
+        cfg[name] = READ[kind](raw[name], def);
+      } catch (e) {
+        cfg[name] = READ[kind](undefined, def);
+      }
+    }
+    return cfg;
+  }
+
+  // A style entry is an array of "key=value" texts; pairs are "normal,over".
+  function readRecord(rec) {
+    const out = {};
+    if (!Array.isArray(rec)) return out;
+    for (const field of rec) {
+      if (typeof field !== 'string') continue;
+      const eq = field.indexOf('=');
+      if (eq > 0) out[field.slice(0, eq).trim()] = field.slice(eq + 1);
+    }
+    return out;
+  }
+
+  function pair(s) {
+    const i = s.indexOf(',');
+    return i < 0 ? [s, s] : [s.slice(0, i), s.slice(i + 1)];
+  }
+
+  // Each group present in the record replaces the matching group of `base`; a value that
+  // cannot be used keeps the base value for that state.
+  function itemLook(base, rec) {
+    const f = readRecord(rec);
+    const L = Object.assign({}, base);
+    const over2 = (key, read, into) => {
+      if (!(key in f)) return;
+      const v = read(pair(f[key]), 2);
+      L[into] = v.map((x, i) => x || base[into][i]);
+    };
+    if ('fontStyle' in f) L.font = READ.font(f.fontStyle, base.font);
+    over2('fontColor', READ.colors, 'color');
+    if ('fontDecoration' in f) L.deco = READ.decos(pair(f.fontDecoration), 2);
+    over2('itemBackColor', READ.colors, 'back');
+    over2('itemBorderColor', READ.colors, 'bcolor');
+    if ('itemBorderWidth' in f) L.bwidth = READ.uint(f.itemBorderWidth, base.bwidth);
+    if ('itemBorderStyle' in f) L.bstyle = READ.borders(pair(f.itemBorderStyle), 2);
+    over2('itemBackImage', READ.imgs, 'bimg');
+    over2('arrowImageMain', READ.imgs, 'arrowMain');
+    over2('arrowImageSub', READ.imgs, 'arrowSub');
+    return L;
+  }
+
+  function boxLook(base, rec) {
+    const f = readRecord(rec);
+    const B = Object.assign({}, base);
+    if ('menuBorderColor' in f) B.bcolor = READ.borderColor(f.menuBorderColor) || base.bcolor;
+    if ('menuBackColor' in f) B.back = color(f.menuBackColor) || base.back;
+    if ('menuBorderWidth' in f) B.bwidth = READ.uint(f.menuBorderWidth, base.bwidth);
+    if ('menuBorderStyle' in f) B.bstyle = READ.borders([f.menuBorderStyle], 1)[0] || 'none';
+    if ('menuBackImage' in f) B.img = f.menuBackImage.trim() || base.img;
+    return B;
+  }
+
+  function styleIndex(v, count) {
+    const n = toInt(v);
+    return n >= 0 && n < count ? n : -1;
+  }
+
+  // Items come in pre-order; each text starts with one "|" per level below the top.
+  function readItems(list, cfg, looks, boxes) {
+    const roots = [];
+    if (!Array.isArray(list)) return roots;
+    const stack = [];
+    let n = 0;
+    for (const rec of list) {
+      if (!Array.isArray(rec)) continue;
+      let text = str(rec[0]);
+      let depth = 0;
+      while (text.charCodeAt(depth) === 124) depth++;
+      text = text.slice(depth);
+      depth = Math.min(depth, stack.length);
+      const parent = depth ? stack[depth - 1] : null;
+      const node = {
+        id: n++,
+        text,
+        sep: text === '-',
+        link: str(rec[1]).trim(),
+        img1: str(rec[2]).trim(),
+        img2: str(rec[3]).trim(),
+        tip: str(rec[4]),
+        target: str(rec[5]).trim() || cfg.itemTarget,
+        look: styleIndex(rec[6], looks),
+        sm: styleIndex(rec[7], boxes),
+        depth,
+        parent,
+        kids: [],
+        dead: !!parent && (parent.sep || parent.dead),
+        el: null,
+        box: null,
+      };
+      stack.length = depth;
+      stack.push(node);
+      if (!node.dead) (parent ? parent.kids : roots).push(node);
+    }
+    return roots;
+  }
+
+  // ---------------------------------------------------------------------------------------
+  // Paths, styles and measurements.
+
+  function isRelative(p) {
+    return !/^[a-z][a-z0-9+.-]*:/i.test(p) && !/^[/\\#?]/.test(p);
+  }
+
+  function cssUrl(url) {
+    return 'url("' + url.replace(/[\\"]/g, '\\$&').replace(/[\r\n\f]/g, '') + '")';
+  }
+
+  function viewport(doc) {
+    const win = doc.defaultView;
+    const el = doc.compatMode === 'BackCompat' ? doc.body : doc.documentElement;
+    return { w: (el && el.clientWidth) || win.innerWidth, h: (el && el.clientHeight) || win.innerHeight };
+  }
+
+  function clamp(v, lo, hi) {
+    return hi < lo ? lo : Math.min(hi, Math.max(lo, v));
+  }
+
+  const BASE_RULES = [
+    '.zm-menu{display:flex;box-sizing:border-box;margin:0;padding:0;width:max-content;text-align:start;z-index:2147480000}',
+    '.zm-menu.zm-h{flex-direction:row;align-items:stretch}',
+    '.zm-menu.zm-v{flex-direction:column}',
+    '.zm-bar,.zm-box{display:flex;flex-direction:column;box-sizing:border-box;margin:0;text-align:start;float:none}',
+    '.zm-bar{flex:1 1 auto}',
+    '.zm-bar.zm-h{flex-direction:row}',
+    '.zm-box{position:absolute;display:none;left:0;top:0;width:max-content;z-index:2147480001}',
+    '.zm-box.zm-open{display:flex}',
+    '.zm-bar.zm-fill>.zm-item{flex:1 1 auto}',
+    'a.zm-item{display:flex;align-items:center;gap:.35em;box-sizing:border-box;margin:0;white-space:nowrap;outline:none;float:none;-webkit-tap-highlight-color:transparent}',
+    'a.zm-item:focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
+    '.zm-item>.zm-text{flex:1 1 auto;display:block}',
+    '.zm-item>img{flex:none;display:block;border:0;margin:0;padding:0}',
+    '.zm-item>.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
+    '.zm-sep{display:flex;flex-direction:row;box-sizing:border-box;margin:0}',
+    '.zm-sep>*{display:block;flex:none;border:0;margin:0;padding:0}',
+    '.zm-spacer{flex:none;box-sizing:border-box;touch-action:none;user-select:none;background-repeat:no-repeat}',
+  ];
+
+  const docsWithBase = new WeakSet();
+  const winsWithProperty = new WeakSet();
+
+  function sheetFor(doc) {
+    const style = doc.createElement('style');
+    style.setAttribute('data-zelmenu', '');
+    (doc.head || doc.documentElement).appendChild(style);
+    return style.sheet;
+  }
+
+  function addRules(sheet, rules) {
+    for (const rule of rules) {
+      try {
+        sheet.insertRule(rule, sheet.cssRules.length);
+      } catch (e) {
+        // A rule the browser refuses is left out; the rest still applies.
+      }
+    }
+  }
+
+  function installBase(doc) {
+    if (docsWithBase.has(doc)) return;
+    docsWithBase.add(doc);
+    addRules(sheetFor(doc), BASE_RULES);
+  }
+
+  // The mask-based transitions animate this number from 0 to 1.
+  function registerProgress(win) {
+    if (winsWithProperty.has(win)) return;
+    winsWithProperty.add(win);
+    try {
+      win.CSS.registerProperty({ name: '--zm-t', syntax: '<number>', inherits: false, initialValue: '1' });
+    } catch (e) {
+      // Already registered by another copy, or not supported: those effects then show plainly.
+    }
+  }
+
+  // ---------------------------------------------------------------------------------------
+  // Transitions: 0..22 are effects, 23 picks one of them, 24 is none.
+
+  function hole(l, t, r, b) {
+    return `polygon(evenodd, 0% 0%, 100% 0%, 100% 100%, 0% 100%, 0% 0%, ${l} ${t}, ${r} ${t}, ${r} ${b}, ${l} ${b}, ${l} ${t})`;
+  }
+
+  function clipFrames(from, to) {
+    return [{ clipPath: from }, { clipPath: to }];
+  }
+
+  function progressFrames(mask) {
+    const a = Object.assign({ '--zm-t': '0' }, mask);
+    const b = Object.assign({ '--zm-t': '1' }, mask);
+    return [a, b];
+  }
+
+  function shuffled(n) {
+    const a = Array.from({ length: n }, (_, i) => i);
+    for (let i = n - 1; i > 0; i--) {
+      const j = Math.floor(Math.random() * (i + 1));
+      [a[i], a[j]] = [a[j], a[i]];
+    }
+    return a;
+  }
+
+  // Cells of a cols x rows grid uncovered in random order, as a sequence of mask images.
+  function cellFrames(cols, rows, steps) {
+    const order = shuffled(cols * rows);
+    const frames = [];
+    let d = '';
+    let done = 0;
+    for (let k = 0; k <= steps; k++) {
+      const count = Math.round((order.length * k) / steps);
+      for (; done < count; done++) {
+        const c = order[done];
+        d += `M${c % cols} ${Math.floor(c / cols)}h1v1h-1z`;
+      }
+      const svg =
+        `<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${cols} ${rows}" ` +
+        `preserveAspectRatio="none" shape-rendering="crispEdges"><path d="${d}"/></svg>`;
+      frames.push({
+        offset: k / steps,
+        maskImage: `url("data:image/svg+xml,${encodeURIComponent(svg)}")`,
+        maskSize: '100% 100%',
+        maskRepeat: 'no-repeat',
+      });
+    }
+    return frames;
+  }
+
+  function effectFrames(n) {
+    const full = 'inset(0% 0% 0% 0%)';
+    const checker = (at) => {
+      const img = `conic-gradient(from 270deg at ${at}, #000 0deg 90deg, transparent 90deg)`;
+      return progressFrames({ maskImage: img + ',' + img, maskSize: '24px 24px', maskPosition: '0px 0px, 12px 12px', maskRepeat: 'repeat' });
+    };
+    const blinds = (dir) =>
+      progressFrames({
+        maskImage: `repeating-linear-gradient(${dir}, #000 0px, #000 calc(var(--zm-t) * 12px), transparent calc(var(--zm-t) * 12px), transparent 12px)`,
+      });
+    switch (n) {
+      case 0: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('50%', '50%', '50%', '50%'));
+      case 1: return clipFrames('inset(50% 50% 50% 50%)', full);
+      case 2:
+        return progressFrames({
+          maskImage: 'radial-gradient(circle farthest-corner at 50% 50%, transparent calc((1 - var(--zm-t)) * 100%), #000 calc((1 - var(--zm-t)) * 100%))',
+        });
+      case 3: return clipFrames('circle(0% at 50% 50%)', 'circle(72% at 50% 50%)');
+      case 4: return clipFrames('inset(100% 0% 0% 0%)', full);
+      case 5: return clipFrames('inset(0% 0% 100% 0%)', full);
+      case 6: return clipFrames('inset(0% 100% 0% 0%)', full);
+      case 7: return clipFrames('inset(0% 0% 0% 100%)', full);
+      case 8: return blinds('to right');
+      case 9: return blinds('to bottom');
+      case 10: return checker('calc(var(--zm-t) * 100%) 50%');
+      case 11: return checker('50% calc(var(--zm-t) * 100%)');
+      case 12: return cellFrames(16, 16, 12);
+      case 13: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('50%', '0%', '50%', '100%'));
+      case 14: return clipFrames('inset(0% 50% 0% 50%)', full);
+      case 15: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('0%', '50%', '100%', '50%'));
+      case 16: return clipFrames('inset(50% 0% 50% 0%)', full);
+      case 17: return clipFrames('polygon(100% 0%, 100% 0%, 100% 0%)', 'polygon(100% 0%, -101% 0%, 100% 201%)');
+      case 18: return clipFrames('polygon(100% 100%, 100% 100%, 100% 100%)', 'polygon(100% 100%, -101% 100%, 100% -101%)');
+      case 19: return clipFrames('polygon(0% 0%, 0% 0%, 0% 0%)', 'polygon(0% 0%, 201% 0%, 0% 201%)');
+      case 20: return clipFrames('polygon(0% 100%, 0% 100%, 0% 100%)', 'polygon(0% 100%, 201% 100%, 0% -101%)');
+      case 21: return cellFrames(1, 40, 10);
+      case 22: return cellFrames(40, 1, 10);
+      default: return null;
+    }
+  }
+
+  function playTransition(box, cfg) {
+    const win = box.ownerDocument.defaultView;
+    let n = cfg.transition;
+    if (n === TRANSITION_NONE || cfg.transDuration <= 0 || typeof box.animate !== 'function') return;
+    try {
+      if (win.matchMedia && win.matchMedia('(prefers-reduced-motion: reduce)').matches) return;
+    } catch (e) {
+      // No media queries: play it.
+    }
+    if (n === TRANSITION_RANDOM) n = Math.floor(Math.random() * TRANSITION_RANDOM);
+    const frames = effectFrames(n);
+    if (!frames) return;
+    registerProgress(win);
+    const discrete = n === 12 || n === 21 || n === 22;
+    box.animate(frames, { duration: cfg.transDuration, easing: discrete ? 'linear' : 'ease-out' });
+  }
+
+  // ---------------------------------------------------------------------------------------
+  // One menu drawn from one data file.
+
+  let menuCount = 0;
+
+  class Menu {
+    constructor(raw, baseURI) {
+      this.id = ++menuCount;
+      this.cls = 'zm' + this.id;
+      this.baseURI = baseURI;
+      const c = (this.cfg = readConfig(raw));
+      this.base = {
+        font: c.fontStyle,
+        color: c.fontColor,
+        deco: c.fontDecoration,
+        back: c.itemBackColor,
+        bcolor: c.itemBorderColor,
+        bwidth: c.itemBorderWidth,
+        bstyle: c.itemBorderStyle,
+        bimg: c.itemBackImage,
+        arrowMain: c.arrowImageMain,
+        arrowSub: c.arrowImageSub,
+      };
+      this.boxBase = {
+        back: c.menuBackColor,
+        img: c.menuBackImage,
+        bcolor: c.menuBorderColor,
+        bwidth: c.menuBorderWidth,
+        bstyle: c.menuBorderStyle[0] || 'none',
+      };
+      this.itemStyles = Array.isArray(raw.itemStyles) ? raw.itemStyles : [];
+      this.menuStyles = Array.isArray(raw.menuStyles) ? raw.menuStyles : [];
+      this.looks = new Map();
+      this.boxLooks = new Map();
+      this.roots = readItems(raw.menuItems, c, this.itemStyles.length, this.menuStyles.length);
+      this.open = [];
+      this.over = new Set();
+      this.hover = null;
+      this.focus = null;
+      this.focusVisible = false;
+      this.pressed = null;
+      this.toggle = c.pressedItem >= -1;
+      this.pointerInside = false;
+      this.lastPointer = '';
+      this.closeTimer = 0;
+      this.rtl = false;
+      this.frames = null;
+      this.nodes = new WeakMap();
+      this.own = new WeakSet();
+      this.docs = new Set();
+      this.rules = null;
+      this.pos = { x: c.posX, y: c.posY };
+      this.shift = { x: 0, y: 0 };
+    }
+
+    look(i) {
+      let L = this.looks.get(i);
+      if (!L) {
+        L = i < 0 ? this.base : itemLook(this.base, this.itemStyles[i]);
+        this.looks.set(i, L);
+      }
+      return L;
+    }
+
+    boxLook(i) {
+      let B = this.boxLooks.get(i);
+      if (!B) {
+        B = i < 0 ? this.boxBase : boxLook(this.boxBase, this.menuStyles[i]);
+        this.boxLooks.set(i, B);
+      }
+      return B;
+    }
+
+    url(path) {
+      if (!path) return '';
+      let p = path.replace(/\\/g, '/');
+      if (/^[a-z]:\//i.test(p)) return 'file:///' + p;
+      if (isRelative(p)) p = this.cfg.pathPrefix + p;
+      try {
+        return new URL(p, this.baseURI).href;
+      } catch (e) {
+        return p;
+      }
+    }
+
+    // ----- style sheet ------------------------------------------------------------------
+
+    itemDecls(L, over) {
+      const i = over ? 1 : 0;
+      const pick = (a) => a[i] || a[0] || '';
+      const d = [];
+      d.push('font:' + L.font);
+      d.push('color:' + (pick(L.color) || 'inherit'));
+      d.push('text-decoration:' + (L.deco[i] || 'none'));
+      d.push('background-color:' + (pick(L.back) || 'transparent'));
+      const img = pick(L.bimg);
+      d.push('background-image:' + (img ? cssUrl(this.url(img)) : 'none'));
+      let style = L.bstyle[i] && L.bstyle[i] !== 'none' ? L.bstyle[i] : '';
+      let bc = pick(L.bcolor);
+      const other = L.bstyle[1 - i];
+      if (!style && other && other !== 'none' && L.bwidth > 0) {
+        // Keep the box the same size in both states.
+        style = other;
+        bc = 'transparent';
+      }
+      d.push('border-width:' + L.bwidth + 'px');
+      d.push('border-style:' + (style || 'none'));
+      if (bc) d.push('border-color:' + bc);
+      return d.join(';');
+    }
+
+    boxDecls(B) {
+      const d = [];
+      d.push('background-color:' + (B.back || 'transparent'));
+      d.push('background-image:' + (B.img ? cssUrl(this.url(B.img)) : 'none'));
+      d.push('border-width:' + B.bwidth + 'px');
+      d.push('border-style:' + (B.bstyle || 'none'));
+      if (B.bcolor) d.push('border-color:' + B.bcolor);
+      return d.join(';');
+    }
+
+    buildRules() {
+      const c = this.cfg;
+      const k = '.' + this.cls;
+      const r = [];
+      const align = (a) => 'text-align:' + (a || 'start');
+      r.push(`${k}.zm-bar,${k}.zm-box{padding:${c.itemSpacing}px;gap:${c.itemSpacing}px;cursor:default}`);
+      r.push(`${k}.zm-bar,${k}.zm-box{${this.boxDecls(this.boxBase)}}`);
+      const shadow = c.shadowLen > 0 ? `box-shadow:${c.shadowLen}px ${c.shadowLen}px 0 ${c.shadowColor || '#808080'};` : '';
+      r.push(`${k}.zm-box{opacity:${c.transparency / 100};${shadow}}`);
+      r.push(`${k}>a.zm-item{padding:${c.itemPadding}px;cursor:${c.itemCursor}}`);
+      r.push(`${k}.zm-bar>a.zm-item>.zm-text{${align(c.itemAlign)}}`);
+      r.push(`${k}.zm-box>a.zm-item>.zm-text{${align(c.subMenuAlign)}}`);
+      for (const i of this.usedLooks()) {
+        const L = this.look(i);
+        const s = `a.zm-item.${this.cls}-s${i < 0 ? 'g' : i}`;
+        r.push(`${s}{${this.itemDecls(L, false)}}`);
+        r.push(`${s}.zm-over{${this.itemDecls(L, true)}}`);
+      }
+      for (const i of this.usedBoxLooks()) r.push(`${k}.zm-box.${this.cls}-m${i}{${this.boxDecls(this.boxLook(i))}}`);
+      // Separators.
+      const place = { left: 'flex-start', center: 'center', right: 'flex-end', '': 'center' };
+      const sepColor = c.fontColor[0] || '#808080';
+      const w = c.separatorWidth;
+      r.push(`${k}>.zm-sep-h{padding:${c.itemPadding}px 0;justify-content:${place[c.separatorAlignment]};color:${sepColor}}`);
+      r.push(
+        `${k}>.zm-sep-h>*{width:${w.n > 0 ? w.n + (w.pct ? '%' : 'px') : '100%'};` +
+          (c.separatorImage ? (c.separatorHeight ? `height:${c.separatorHeight}px}` : 'height:auto}') : `height:${c.separatorHeight || 1}px;background:currentColor}`)
+      );
+      const vh = c.separatorVHeight;
+      r.push(`${k}>.zm-sep-v{padding:0 ${c.itemPadding}px;align-items:center;color:${sepColor}}`);
+      r.push(
+        `${k}>.zm-sep-v>*{` +
+          (vh.n > 0 ? `height:${vh.n + (vh.pct ? '%' : 'px')};` : 'align-self:stretch;') +
+          (c.separatorVImage ? (c.separatorVWidth ? `width:${c.separatorVWidth}px}` : 'width:auto}') : `width:${c.separatorVWidth || 1}px;background:currentColor}`)
+      );
+      // Drawn arrows: triangles in the text colour.
+      const aw = c.arrowWidth;
+      const ah = c.arrowHeight;
+      const side = (w, h, edge) =>
+        `border-style:solid;border-color:transparent;border-width:${h / 2}px 0;border-${edge}-width:${w}px;border-${edge}-color:currentColor`;
+      r.push(`${k} .zm-drawn{width:0;height:0}`);
+      r.push(`${k} .zm-drawn.zm-to-r{${side(aw || 4, ah || 8, 'left')}}`);
+      r.push(`${k} .zm-drawn.zm-to-l{${side(aw || 4, ah || 8, 'right')}}`);
+      r.push(
+        `${k} .zm-drawn.zm-to-d{border-style:solid;border-color:transparent;border-width:0 ${(aw || 8) / 2}px;` +
+          `border-top-width:${ah || 4}px;border-top-color:currentColor}`
+      );
+      return r;
+    }
+
+    usedLooks() {
+      const used = new Set([-1]);
+      const walk = (list) => {
+        for (const n of list) {
+          used.add(n.look);
+          walk(n.kids);
+        }
+      };
+      walk(this.roots);
+      return used;
+    }
+
+    usedBoxLooks() {
+      const used = new Set();
+      const walk = (list) => {
+        for (const n of list) {
+          if (n.sm >= 0 && n.kids.length) used.add(n.sm);
+          walk(n.kids);
+        }
+      };
+      walk(this.roots);
+      return used;
+    }
+
+    install(doc) {
+      installBase(doc);
+      if (this.docs.has(doc)) return;
+      this.docs.add(doc);
+      if (!this.rules) this.rules = this.buildRules();
+      addRules(sheetFor(doc), this.rules);
+      this.listenDocument(doc);
+    }
+
+    // ----- building -----------------------------------------------------------------------
+
+    makeItem(node, doc, top) {
+      const c = this.cfg;
+      const L = this.look(node.look);
+      const a = doc.createElement('a');
+      a.className = `zm-item ${this.cls}-s${node.look < 0 ? 'g' : node.look}`;
+      a.setAttribute('role', 'menuitem');
+      a.tabIndex = -1;
+      if (node.link) {
+        node.href = this.url(node.link);
+        a.href = node.href;
+        if (node.target) a.target = node.target;
+      }
+      if (node.tip) a.title = node.tip;
+      if (node.img1 || node.img2) {
+        const img = doc.createElement('img');
+        img.className = 'zm-icon';
+        img.alt = '';
+        const w = top ? c.iconTopWidth : c.iconWidth;
+        const h = top ? c.iconTopHeight : c.iconHeight;
+        if (w) img.style.width = w + 'px';
+        if (h) img.style.height = h + 'px';
+        node.icon = [this.url(node.img1), this.url(node.img2 || node.img1)];
+        node.iconEl = img;
+        this.setImage(img, node.icon[0]);
+        a.appendChild(img);
+      }
+      const text = doc.createElement('span');
+      text.className = 'zm-text';
+      text.textContent = node.text;
+      a.appendChild(text);
+      if (node.kids.length) {
+        a.setAttribute('aria-haspopup', 'menu');
+        a.setAttribute('aria-expanded', 'false');
+        const pics = top ? L.arrowMain : L.arrowSub;
+        if (pics[0] || pics[1]) {
+          const img = doc.createElement('img');
+          img.className = 'zm-arrow';
+          img.alt = '';
+          if (c.arrowWidth) img.style.width = c.arrowWidth + 'px';
+          if (c.arrowHeight) img.style.height = c.arrowHeight + 'px';
+          node.arrow = [this.url(pics[0] || pics[1]), this.url(pics[1] || pics[0])];
+          node.arrowEl = img;
+          img.src = node.arrow[0];
+          a.appendChild(img);
+        } else {
+          const tri = doc.createElement('span');
+          const dir = top && c.isHorizontal ? 'd' : this.rtl ? 'l' : 'r';
+          tri.className = 'zm-arrow zm-drawn zm-to-' + dir;
+          tri.setAttribute('aria-hidden', 'true');
+          a.appendChild(tri);
+        }
+      }
+      node.el = a;
+      this.nodes.set(a, node);
+      return a;
+    }
+
+    setImage(img, src) {
+      if (src) {
+        img.src = src;
+        img.style.visibility = '';
+      } else if (this.cfg.blankImage) {
+        img.src = this.url(this.cfg.blankImage);
+      } else {
+        img.removeAttribute('src');
+        img.style.visibility = 'hidden';
+      }
+    }
+
+    makeSeparator(doc, vertical) {
+      const c = this.cfg;
+      const sep = doc.createElement('div');
+      sep.className = 'zm-sep ' + (vertical ? 'zm-sep-v' : 'zm-sep-h');
+      sep.setAttribute('role', 'separator');
+      sep.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
+      const image = vertical ? c.separatorVImage : c.separatorImage;
+      let bar;
+      if (image) {
+        bar = doc.createElement('img');
+        bar.alt = '';
+        bar.src = this.url(image);
+      } else {
+        bar = doc.createElement('span');
+      }
+      sep.appendChild(bar);
+      return sep;
+    }
+
+    fill(container, list, doc, top) {
+      const vertical = top && this.cfg.isHorizontal;
+      for (const node of list) {
+        if (node.sep) container.appendChild(this.makeSeparator(doc, vertical));
+        else container.appendChild(this.makeItem(node, doc, top));
+      }
+    }
+
+    wire(el) {
+      this.own.add(el);
+      const on = (type, fn) => el.addEventListener(type, (e) => guard(() => fn.call(this, e)));
+      on('pointerover', this.onPointerOver);
+      on('pointerenter', this.onPointerEnter);
+      on('pointerleave', this.onPointerLeave);
+      on('pointerdown', (e) => {
+        this.lastPointer = e.pointerType || 'mouse';
+      });
+      on('click', this.onClick);
+      on('keydown', this.onKey);
+      on('focusin', this.onFocusIn);
+      on('focusout', this.onFocusOut);
+    }
+
+    listenDocument(doc) {
+      const on = (type, fn, capture) => doc.addEventListener(type, (e) => guard(() => fn.call(this, e)), capture);
+      on('pointerdown', (e) => {
+        if (!this.owns(e.target) && this.open.length) {
+          this.hover = null;
+          this.setOpen([]);
+        }
+      }, true);
+      on('keydown', (e) => {
+        if (e.key === 'Escape' && this.open.length && !this.owns(e.target)) {
+          this.hover = null;
+          this.setOpen([]);
+        }
+      });
+    }
+
+    owns(el) {
+      for (let n = el, i = 0; n && i < 64; n = n.parentNode, i++) if (this.own.has(n) || this.nodes.has(n)) return true;
+      return false;
+    }
+
+    // Draws the top menu into `doc`, after `anchor` when given, else at the start of the body.
+    draw(doc, anchor) {
+      if (!this.roots.length) return;
+      const c = this.cfg;
+      this.doc = doc;
+      this.win = doc.defaultView;
+      this.install(doc);
+      const wrap = doc.createElement('div');
+      wrap.className = 'zm-menu ' + (c.isHorizontal ? 'zm-h' : 'zm-v');
+      const w = c.menuWidth;
+      if (w.n > 0) wrap.style.width = w.n + (w.pct ? '%' : 'px');
+      if (c.absolutePos) {
+        wrap.style.position = 'absolute';
+        wrap.style.left = c.posX + 'px';
+        wrap.style.top = c.posY + 'px';
+      }
+      this.wrap = wrap;
+      this.own.add(wrap);
+      if (anchor && anchor.parentNode && anchor.parentNode !== doc.head && anchor.parentNode !== doc.documentElement) {
+        anchor.parentNode.insertBefore(wrap, anchor.nextSibling);
+      } else if (doc.body) {
+        doc.body.insertBefore(wrap, doc.body.firstChild);
+      } else {
+        return;
+      }
+      this.rtl = this.win.getComputedStyle(wrap).direction === 'rtl';
+      if (c.movable) wrap.appendChild(this.makeSpacer(doc));
+      const bar = doc.createElement('div');
+      bar.className = `zm-bar ${this.cls} ` + (c.isHorizontal ? 'zm-h' : 'zm-v') + (w.n > 0 && c.isHorizontal ? ' zm-fill' : '');
+      bar.setAttribute('role', 'menubar');
+      bar.setAttribute('aria-orientation', c.isHorizontal ? 'horizontal' : 'vertical');
+      bar.setAttribute('aria-label', 'Menu');
+      this.fill(bar, this.roots, doc, true);
+      wrap.appendChild(bar);
+      this.bar = bar;
+      this.wire(bar);
+      const first = this.roots.find((n) => !n.sep);
+      if (c.pressedItem >= 0 && this.roots[c.pressedItem] && !this.roots[c.pressedItem].sep) {
+        this.pressed = this.roots[c.pressedItem];
+        this.pressed.el.setAttribute('aria-current', 'true');
+      }
+      const stop = this.pressed || first;
+      if (stop) stop.el.tabIndex = 0;
+      if (c.absolutePos && c.floatable) this.startFloating();
+      this.refreshLooks();
+    }
+
+    makeSpacer(doc) {
+      const c = this.cfg;
+      const sp = doc.createElement('div');
+      sp.className = 'zm-spacer';
+      sp.setAttribute('aria-hidden', 'true');
+      const horizontal = c.isHorizontal;
+      sp.style.width = c.moveWidth ? c.moveWidth + 'px' : horizontal ? '8px' : 'auto';
+      sp.style.height = c.moveHeight ? c.moveHeight + 'px' : horizontal ? 'auto' : '8px';
+      sp.style.cursor = c.moveCursor;
+      if (c.moveImage) {
+        sp.style.backgroundImage = cssUrl(this.url(c.moveImage));
+        sp.style.backgroundSize = '100% 100%';
+      } else {
+        sp.style.backgroundColor = c.menuBackColor || '#C0C0C0';
+        sp.style.backgroundImage = 'repeating-linear-gradient(45deg, rgba(0,0,0,.25) 0 1px, transparent 1px 3px)';
+      }
+      this.own.add(sp);
+      sp.addEventListener('pointerdown', (e) => guard(() => this.startDrag(e, sp)));
+      return sp;
+    }
+
+    startDrag(e, sp) {
+      if (e.button !== 0) return;
+      e.preventDefault();
+      this.setOpen([]);
+      const sx = e.clientX;
+      const sy = e.clientY;
+      const start = this.cfg.absolutePos ? { x: this.pos.x, y: this.pos.y } : { x: this.shift.x, y: this.shift.y };
+      try {
+        sp.setPointerCapture(e.pointerId);
+      } catch (err) {
+        // Dragging still works while the pointer stays over the spacer.
+      }
+      const move = (ev) =>
+        guard(() => {
+          const x = start.x + ev.clientX - sx;
+          const y = start.y + ev.clientY - sy;
+          if (this.cfg.absolutePos) {
+            // A floating menu keeps its place in the window, a fixed one its place on the page.
+            this.pos = { x, y };
+            const ox = this.floatAt ? this.win.scrollX : 0;
+            const oy = this.floatAt ? this.win.scrollY : 0;
+            if (this.floatAt) this.floatAt = { x: x + ox, y: y + oy };
+            this.wrap.style.left = x + ox + 'px';
+            this.wrap.style.top = y + oy + 'px';
+          } else {
+            this.shift = { x, y };
+            this.wrap.style.position = 'relative';
+            this.wrap.style.left = x + 'px';
+            this.wrap.style.top = y + 'px';
+          }
+        });
+      const up = () => {
+        sp.removeEventListener('pointermove', move);
+        sp.removeEventListener('pointerup', up);
+        sp.removeEventListener('pointercancel', up);
+      };
+      sp.addEventListener('pointermove', move);
+      sp.addEventListener('pointerup', up);
+      sp.addEventListener('pointercancel', up);
+    }
+
+    // Keeps an absolute menu at posX/posY of the window while the page scrolls, closing the
+    // distance by a fraction on every frame.
+    startFloating() {
+      const win = this.win;
+      const steps = this.cfg.floatIterations || 8;
+      this.floatAt = { x: this.pos.x, y: this.pos.y };
+      let frame = 0;
+      const step = () =>
+        guard(() => {
+          frame = 0;
+          const tx = win.scrollX + this.pos.x;
+          const ty = win.scrollY + this.pos.y;
+          const f = this.floatAt;
+          let x = f.x + (tx - f.x) / steps;
+          let y = f.y + (ty - f.y) / steps;
+          if (Math.abs(tx - x) < 1) x = tx;
+          if (Math.abs(ty - y) < 1) y = ty;
+          this.floatAt = { x, y };
+          this.wrap.style.left = Math.round(x) + 'px';
+          this.wrap.style.top = Math.round(y) + 'px';
+          for (const n of this.open) if (n.box) this.place(n);
+          if (x !== tx || y !== ty) frame = win.requestAnimationFrame(step);
+        });
+      win.addEventListener('scroll', () => {
+        if (!frame) frame = win.requestAnimationFrame(step);
+      }, { passive: true });
+    }
+
+    // The document that holds the submenu boxes: the submenu frame's, when it is usable.
+    boxDoc() {
+      if (this.frames) {
+        try {
+          const d = this.frames.subEl.contentDocument;
+          if (d && d.body && d.readyState !== 'loading') return d;
+        } catch (e) {
+          // A frame of another origin: draw the boxes here.
+        }
+      }
+      return this.doc;
+    }
+
+    buildBox(node, doc) {
+      this.install(doc);
+      const box = doc.createElement('div');
+      box.className = `zm-box ${this.cls}` + (node.sm >= 0 ? ` ${this.cls}-m${node.sm}` : '');
+      box.setAttribute('role', 'menu');
+      box.setAttribute('aria-orientation', 'vertical');
+      box.setAttribute('aria-label', node.text);
+      box.id = `${this.cls}-b${node.id}`;
+      if (node.el.ownerDocument === doc) node.el.setAttribute('aria-controls', box.id);
+      if (this.rtl) box.dir = 'rtl';
+      this.fill(box, node.kids, doc, false);
+      this.wire(box);
+      doc.body.appendChild(box);
+      node.box = box;
+      for (const n of node.kids) if (this.over.has(n)) this.paint(n, true);
+      return box;
+    }
+
+    // ----- opening and closing ------------------------------------------------------------
+
+    ancestors(node) {
+      const list = [];
+      for (let p = node.parent; p; p = p.parent) list.unshift(p);
+      return list;
+    }
+
+    pathFor(node) {
+      const list = this.ancestors(node);
+      if (node.kids.length) list.push(node);
+      return list;
+    }
+
+    isOpen(node) {
+      return this.open.includes(node);
+    }
+
+    // Makes `path` (a chain of items from the top level down) the set of open submenus.
+    setOpen(path) {
+      let keep = 0;
+      while (keep < this.open.length && keep < path.length && this.open[keep] === path[keep] && this.alive(path[keep])) keep++;
+      for (let i = this.open.length - 1; i >= keep; i--) this.hideBox(this.open[i]);
+      this.open = path.slice(0, keep);
+      for (let i = keep; i < path.length; i++) {
+        if (!this.showBox(path[i])) break;
+        this.open.push(path[i]);
+      }
+      this.refreshLooks();
+    }
+
+    alive(node) {
+      return !!node.box && node.box.isConnected && node.box.classList.contains('zm-open');
+    }
+
+    showBox(node) {
+      if (!node.el || !node.el.isConnected) return false;
+      const doc = this.boxDoc();
+      let box = node.box;
+      if (!box || box.ownerDocument !== doc || !box.isConnected) box = this.buildBox(node, doc);
+      box.style.zIndex = String(2147480001 + node.depth);
+      this.place(node);
+      node.el.setAttribute('aria-expanded', 'true');
+      playTransition(box, this.cfg);
+      return true;
+    }
+
+    hideBox(node) {
+      const box = node.box;
+      if (node.el) node.el.setAttribute('aria-expanded', 'false');
+      if (!box) return;
+      try {
+        for (const a of box.getAnimations()) a.cancel();
+      } catch (e) {
+        // Nothing is playing.
+      }
+      box.classList.remove('zm-open');
+      const doc = box.ownerDocument;
+      if (doc && box.contains(doc.activeElement)) {
+        const back = this.ancestors(node).concat([node]).reverse().find((n) => n.el && n.el.isConnected && this.visible(n));
+        if (back) back.el.focus();
+      }
+    }
+
+    visible(node) {
+      return !node.parent || this.alive(node.parent);
+    }
+
+    place(node) {
+      const box = node.box;
+      const doc = box.ownerDocument;
+      const c = this.cfg;
+      const rtl = this.rtl;
+      box.style.left = '0px';
+      box.style.top = '0px';
+      box.style.visibility = 'hidden';
+      box.classList.add('zm-open');
+      const o = box.getBoundingClientRect();
+      const w = o.width;
+      const h = o.height;
+      const vp = viewport(doc);
+      let x;
+      let y;
+      const first = node.depth === 0;
+      if (first && this.frames && doc !== node.el.ownerDocument) {
+        ({ x, y } = this.placeAcross(node, w, h, vp));
+      } else {
+        const r = node.el.getBoundingClientRect();
+        const dx = first ? c.topDX : c.DX;
+        const dy = first ? c.topDY : c.DY;
+        if (first && c.isHorizontal) {
+          x = rtl ? r.right - w - dx : r.left + dx;
+          y = r.bottom + dy;
+          if (y + h > vp.h && r.top - dy - h >= 0) y = r.top - dy - h;
+        } else {
+          const after = rtl ? r.left - w - dx : r.right + dx;
+          const before = rtl ? r.right + dx : r.left - w - dx;
+          x = after;
+          if (rtl ? after < 0 : after + w > vp.w) {
+            if (rtl ? before + w <= vp.w : before >= 0) x = before;
+          }
+          y = r.top + dy;
+        }
+      }
+      x = clamp(x, 0, vp.w - w);
+      if (y + h > vp.h) y = Math.max(0, vp.h - h);
+      if (y < 0) y = 0;
+      box.style.left = Math.round(x - o.left) + 'px';
+      box.style.top = Math.round(y - o.top) + 'px';
+      box.style.visibility = '';
+    }
+
+    // First-level box in the submenu frame: at the frame's edge that faces the top menu,
+    // in line with the item along that edge.
+    placeAcross(node, w, h, vp) {
+      const c = this.cfg;
+      const f = this.frames;
+      const r = node.el.getBoundingClientRect();
+      const tr = f.topEl.getBoundingClientRect();
+      const sr = f.subEl.getBoundingClientRect();
+      const ox = tr.left + f.topEl.clientLeft - (sr.left + f.subEl.clientLeft);
+      const oy = tr.top + f.topEl.clientTop - (sr.top + f.subEl.clientTop);
+      const right = sr.left >= tr.right - 1;
+      const left = sr.right <= tr.left + 1;
+      const below = sr.top >= tr.bottom - 1;
+      const above = sr.bottom <= tr.top + 1;
+      let side = f.vertical;
+      if ((right || left) !== (below || above)) side = right || left;
+      if (side) {
+        return { x: left ? vp.w - w - c.topDX : c.topDX, y: r.top + oy + c.topDY };
+      }
+      return { x: this.rtl ? r.right + ox - w - c.topDX : r.left + ox + c.topDX, y: above ? vp.h - h - c.topDY : c.topDY };
+    }
+
+    scheduleClose() {
+      this.cancelClose();
+      const win = this.win;
+      this.closeTimer = win.setTimeout(() =>
+        guard(() => {
+          this.closeTimer = 0;
+          if (this.pointerInside) return;
+          this.hover = null;
+          this.setOpen(this.focus ? this.ancestors(this.focus) : []);
+        }), CLOSE_DELAY);
+    }
+
+    cancelClose() {
+      if (this.closeTimer) this.win.clearTimeout(this.closeTimer);
+      this.closeTimer = 0;
+    }
+
+    // ----- looks --------------------------------------------------------------------------
+
+    refreshLooks() {
+      const want = new Set();
+      if (this.hover) want.add(this.hover);
+      if (this.focus && this.focusVisible) want.add(this.focus);
+      if (this.cfg.saveNavigationPath) for (const n of this.open) want.add(n);
+      if (this.pressed) want.add(this.pressed);
+      for (const n of this.over) if (!want.has(n)) this.paint(n, false);
+      for (const n of want) if (!this.over.has(n)) this.paint(n, true);
+      this.over = want;
+    }
+
+    paint(node, over) {
+      if (!node.el) return;
+      node.el.classList.toggle('zm-over', over);
+      if (node.iconEl) this.setImage(node.iconEl, node.icon[over ? 1 : 0]);
+      if (node.arrowEl) node.arrowEl.src = node.arrow[over ? 1 : 0];
+    }
+
+    status(node) {
+      const c = this.cfg;
+      let text = '';
+      if (node) text = c.statusString === 'link' ? node.href || '' : c.statusString === 'text' ? node.text : c.statusString;
+      try {
+        this.win.status = text;
+        if (node && node.el.ownerDocument.defaultView !== this.win) node.el.ownerDocument.defaultView.status = text;
+      } catch (e) {
+        // Some browsers do not let pages set it.
+      }
+    }
+
+    // ----- events -------------------------------------------------------------------------
+
+    nodeAt(target) {
+      for (let n = target, i = 0; n && i < 8; n = n.parentNode, i++) {
+        const node = this.nodes.get(n);
+        if (node) return node;
+        if (this.own.has(n)) return null;
+      }
+      return null;
+    }
+
+    onPointerEnter(e) {
+      if (e.pointerType === 'touch') return;
+      this.pointerInside = true;
+      this.cancelClose();
+    }
+
+    onPointerLeave(e) {
+      if (e.pointerType === 'touch') return;
+      this.pointerInside = false;
+      if (this.hover) {
+        this.hover = null;
+        this.status(null);
+        this.refreshLooks();
+      }
+      this.scheduleClose();
+    }
+
+    onPointerOver(e) {
+      if (e.pointerType === 'touch') return;
+      this.pointerInside = true;
+      this.cancelClose();
+      const node = this.nodeAt(e.target);
+      if (node === this.hover) return;
+      this.hover = node;
+      this.status(node);
+      if (node) this.setOpen(this.pathFor(node));
+      else this.refreshLooks();
+    }
+
+    onClick(e) {
+      const node = this.nodeAt(e.target);
+      if (!node) return;
+      const kind = e.pointerType || this.lastPointer;
+      this.lastPointer = '';
+      if (this.toggle && node.depth === 0) this.press(node);
+      if (node.kids.length) {
+        if (kind === 'touch' || kind === 'pen') {
+          if (!this.isOpen(node)) {
+            e.preventDefault();
+            this.setOpen(this.pathFor(node));
+            return;
+          }
+          if (!node.href) {
+            e.preventDefault();
+            this.setOpen(this.ancestors(node));
+            return;
+          }
+        } else if (!node.href) {
+          e.preventDefault();
+          this.setOpen(this.pathFor(node));
+          return;
+        }
+      }
+      if (node.href) {
+        this.hover = null;
+        this.setOpen([]);
+      }
+    }
+
+    press(node) {
+      if (this.pressed && this.pressed.el) this.pressed.el.removeAttribute('aria-current');
+      this.pressed = node;
+      node.el.setAttribute('aria-current', 'true');
+      this.refreshLooks();
+    }
+
+    onFocusIn(e) {
+      const node = this.nodeAt(e.target);
+      if (!node) return;
+      this.focus = node;
+      // A mouse click focuses a link too; only keyboard focus gets the over look.
+      try {
+        this.focusVisible = e.target.matches(':focus-visible');
+      } catch (err) {
+        this.focusVisible = true;
+      }
+      this.cancelClose();
+      let top = node;
+      while (top.parent) top = top.parent;
+      for (const n of this.roots) if (n.el && n.el.tabIndex !== (n === top ? 0 : -1)) n.el.tabIndex = n === top ? 0 : -1;
+      this.status(node);
+      this.refreshLooks();
+    }
+
+    onFocusOut() {
+      this.win.setTimeout(() =>
+        guard(() => {
+          if (this.focusIsOurs()) return;
+          this.focus = null;
+          if (!this.pointerInside) this.setOpen([]);
+          else this.refreshLooks();
+        }), 0);
+    }
+
+    focusIsOurs() {
+      for (const doc of this.docs) {
+        try {
+          if (doc.hasFocus() && this.nodes.has(doc.activeElement)) return true;
+        } catch (e) {
+          // A document that went away.
+        }
+      }
+      return false;
+    }
+
+    focusable(list) {
+      return list.filter((n) => !n.sep && n.el);
+    }
+
+    moveFocus(node, delta) {
+      const list = this.focusable(node.parent ? node.parent.kids : this.roots);
+      const i = list.indexOf(node);
+      if (i < 0 || !list.length) return null;
+      return list[(i + delta + list.length) % list.length];
+    }
+
+    openInto(node, last) {
+      this.setOpen(this.pathFor(node));
+      if (!this.isOpen(node)) return;
+      const kids = this.focusable(node.kids);
+      const target = last ? kids[kids.length - 1] : kids[0];
+      if (target) target.el.focus();
+    }
+
+    // From a submenu, to the neighbouring top item of a horizontal bar, its box opened.
+    nextTop(node, delta) {
+      let top = node;
+      while (top.parent) top = top.parent;
+      const t = this.moveFocus(top, delta);
+      if (!t) return;
+      this.setOpen(t.kids.length ? [t] : []);
+      t.el.focus();
+    }
+
+    onKey(e) {
+      const node = this.nodeAt(e.target);
+      if (!node || e.altKey || e.ctrlKey || e.metaKey) return;
+      const c = this.cfg;
+      const inBar = node.depth === 0;
+      const fwd = this.rtl ? 'ArrowLeft' : 'ArrowRight';
+      const back = this.rtl ? 'ArrowRight' : 'ArrowLeft';
+      const row = inBar && c.isHorizontal;
+      let key = e.key;
+      const go = (t) => {
+        if (!t) return;
+        if (inBar) this.setOpen(this.open.length && t.kids.length ? [t] : []);
+        else this.setOpen(this.ancestors(t));
+        t.el.focus();
+      };
+      if (key === 'Spacebar') key = ' ';
+      let handled = true;
+      if (key === (row ? fwd : 'ArrowDown')) {
+        go(this.moveFocus(node, 1));
+      } else if (key === (row ? back : 'ArrowUp')) {
+        go(this.moveFocus(node, -1));
+      } else if (row && (key === 'ArrowDown' || key === 'ArrowUp')) {
+        if (node.kids.length) this.openInto(node, key === 'ArrowUp');
+      } else if (key === fwd) {
+        if (node.kids.length) this.openInto(node, false);
+        else if (!inBar && c.isHorizontal) this.nextTop(node, 1);
+        else handled = false;
+      } else if (key === back) {
+        if (inBar) handled = false;
+        else if (node.depth === 1 && c.isHorizontal) this.nextTop(node, -1);
+        else {
+          this.setOpen(this.ancestors(node.parent));
+          node.parent.el.focus();
+        }
+      } else if (key === 'Home' || key === 'End') {
+        const list = this.focusable(node.parent ? node.parent.kids : this.roots);
+        go(key === 'Home' ? list[0] : list[list.length - 1]);
+      } else if (key === 'Enter') {
+        if (node.href) {
+          handled = false; // the link's own activation follows it
+        } else if (node.kids.length) {
+          this.openInto(node, false);
+        }
+      } else if (key === ' ') {
+        if (node.kids.length) this.openInto(node, false);
+        else if (node.href) node.el.click();
+      } else if (key === 'Escape') {
+        if (inBar) {
+          this.setOpen([]);
+        } else {
+          this.setOpen(this.ancestors(node.parent));
+          node.parent.el.focus();
+        }
+      } else if (key === 'Tab') {
+        handled = false;
+        let top = node;
+        while (top.parent) top = top.parent;
+        this.setOpen([]);
+        // Tab then moves on from the menu bar, whose item now has the focus.
+        if (!inBar && top.el.ownerDocument === node.el.ownerDocument) top.el.focus();
+      } else if (key.length === 1 && key.trim()) {
+        const list = this.focusable(node.parent ? node.parent.kids : this.roots);
+        const start = list.indexOf(node);
+        const k = key.toLowerCase();
+        for (let i = 1; i <= list.length; i++) {
+          const t = list[(start + i) % list.length];
+          if (t.text.trim().toLowerCase().startsWith(k)) {
+            go(t);
+            break;
+          }
+        }
+      } else {
+        handled = false;
+      }
+      if (handled) {
+        e.preventDefault();
+        e.stopPropagation();
+      }
+    }
+  }
+
+  function guard(fn) {
+    try {
+      return fn();
+    } catch (e) {
+      try {
+        if (root.console) root.console.warn('zelmenu:', e);
+      } catch (err) {
+        // Nowhere to report it.
+      }
+      return undefined;
+    }
+  }
+
+  function currentAnchor(doc) {
+    const s = doc.currentScript;
+    if (s) return s;
+    const all = doc.getElementsByTagName('script');
+    return all.length ? all[all.length - 1] : null;
+  }
+
+  // ---------------------------------------------------------------------------------------
+  // Frames.
+
+  function frameList(el) {
+    if (!el) return [];
+    const tag = el.tagName;
+    if (tag === 'FRAME' || tag === 'IFRAME') return [el];
+    return Array.from(el.querySelectorAll('frame, iframe'));
+  }
+
+  // The frame elements of the frameset with this id, looked for from this window upwards.
+  function findFrames(win, id) {
+    const key = str(id);
+    for (let w = win, i = 0; w && i < 16; i++) {
+      try {
+        const el = key ? w.document.getElementById(key) : null;
+        if (el) return frameList(el);
+      } catch (e) {
+        break; // another origin
+      }
+      if (w.parent === w) break;
+      w = w.parent;
+    }
+    try {
+      if (win.parent !== win) return frameList(win.parent.document.documentElement);
+    } catch (e) {
+      // Not reachable.
+    }
+    return [];
+  }
+
+  function whenLoaded(frameEl, fn) {
+    const ready = () => {
+      try {
+        const d = frameEl.contentDocument;
+        return d && d.body && d.readyState !== 'loading' && d.URL !== 'about:blank';
+      } catch (e) {
+        return false;
+      }
+    };
+    if (ready()) fn();
+    else frameEl.addEventListener('load', () => guard(fn), { once: true });
+  }
+
+  // ---------------------------------------------------------------------------------------
+  // The two start functions.
+
+  function zel_init() {
+    guard(() => {
+      const doc = root.document;
+      const anchor = currentAnchor(doc);
+      const menu = new Menu(readGlobals(root), doc.baseURI);
+      if (!menu.roots.length) return;
+      if (doc.body) menu.draw(doc, anchor);
+      else doc.addEventListener('DOMContentLoaded', () => guard(() => menu.draw(doc, null)), { once: true });
+    });
+  }
+
+  function zel_initFrame(id, topFrame, subFrame, vertical) {
+    guard(() => {
+      const doc = root.document;
+      const anchor = currentAnchor(doc);
+      const menu = new Menu(readGlobals(root), doc.baseURI);
+      if (!menu.roots.length) return;
+      const frames = findFrames(root, id);
+      const ti = toInt(topFrame);
+      const si = toInt(subFrame);
+      let topEl = frames[ti];
+      const subEl = frames[si];
+      if (!topEl) topEl = frames.find((f) => f.contentWindow === root);
+      if (!topEl || !subEl || topEl === subEl) {
+        menu.draw(doc, anchor);
+        return;
+      }
+      menu.frames = { topEl, subEl, vertical: READ.bool(vertical, false) || str(vertical).trim() === '1' };
+      subEl.addEventListener('load', () => guard(() => {
+        menu.open = [];
+        menu.hover = null;
+        menu.refreshLooks();
+      }));
+      if (topEl.contentWindow === root) {
+        menu.draw(doc, anchor);
+      } else {
+        whenLoaded(topEl, () => menu.draw(topEl.contentDocument, null));
+      }
+    });
+  }
+
+  zel_init.zelmenu = true;
+  root.zel_init = zel_init;
+  root.zel_initFrame = zel_initFrame;
+})(window);
