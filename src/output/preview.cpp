@@ -40,6 +40,8 @@ PreviewController::PreviewController(const model::Project& project, QString prog
       tempFolder_(std::move(tempFolder)), prompter_(prompter), mainBrowser_(mainBrowser) {
     timerUpdate_.setObjectName(QStringLiteral("timerUpdate"));
     timerUpdate_.setInterval(kUpdateInterval);
+    // "One second after the last change": a coarse timer could fire up to 5% early.
+    timerUpdate_.setTimerType(Qt::PreciseTimer);
     connect(&timerUpdate_, &QTimer::timeout, this, &PreviewController::timerUpdateTimer);
 }
 

@@ -1,0 +1,197 @@
+// The live preview: the auto-update countdown, "Update", the full-screen window, the preview in
+// the desktop's browser and the preview panel switch.
+
+#include "app/designer.h"
+#include "app/fakeprompter.h"
+#include "app/tfrm.h"
+#include "output/tfrmfullscreen.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace menuloom;
+using app::testing::FakeBrowsers;
+using app::testing::FakePrompter;
+using app::testing::readAll;
+
+namespace {
+
+struct Window {
+    app::testing::Folders dirs;
+    model::Project project;
+    FakePrompter prompter;
+    FakeBrowsers browsers;
+    std::unique_ptr<app::Tfrm> frm;
+    std::unique_ptr<output::TfrmFullscreen> fullscreen;
+
+    explicit Window(QString temp = {}) {
+        if (temp.isEmpty())
+            temp = dirs.tempFolder();
+        app::Folders folders{dirs.programFolder(), temp, dirs.work.path() + "/"};
+        frm = std::make_unique<app::Tfrm>(project, folders, prompter, browsers.factory(),
+                                          dirs.program.filePath("lmtool.ini"));
+        fullscreen = std::make_unique<output::TfrmFullscreen>(browsers.factory());
+        designer().preview().setFullscreen(fullscreen.get());
+    }
+    app::Designer& designer() { return frm->designer(); }
+    app::testing::FakeBrowser& main() { return *browsers.made[0]; }
+    app::testing::FakeBrowser& full() { return *browsers.made[1]; }
+    QString page() const { return dirs.tempFolder() + "tmp_zel.html"; }
+    int previews() const { return int(browsers.made[0]->paths.count(page())); }
+};
+
+} // namespace
+
+class TestPreview : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithBlankPageAndTickedBoxes() {
+        Window w;
+        QCOMPARE(w.main().paths, QStringList{w.dirs.tempFolder() + "blank.html"});
+        QVERIFY(w.frm->cbAutoUpdate->isChecked());
+        QVERIFY(w.frm->cbPreview->isChecked());
+        QVERIFY(!w.designer().preview().timer().isActive());
+        QCOMPARE(w.designer().preview().timer().interval(), 1000);
+        const QByteArray blank = readAll(w.dirs.tempFolder() + "blank.html");
+        QVERIFY(blank.endsWith("</html>\r\n"));
+        QCOMPARE(blank.count("\r\n"), 1);
+        QVERIFY(blank.contains("href=\"https://zelvane.example/\" target=\"_blank\""));
+        QVERIFY(blank.contains("<img src=\"menuloom_logo.png\" border=\"0\" "
+                               "alt=\"https://zelvane.example/\""));
+        QImage logo(w.dirs.tempFolder() + "menuloom_logo.png");
+        QVERIFY(!logo.isNull());
+        QCOMPARE(logo.pixelColor(2, 2), QColor(Qt::white));
+    }
+
+    void burstOfChangesGivesOneRefresh() {
+        Window w;
+        QElapsedTimer sinceLast;
+        for (int i = 0; i < 3; ++i) {
+            if (i > 0)
+                QTest::qWait(200);
+            w.project.items.addItem(nullptr, false);
+            w.designer().markModified();
+            sinceLast.start();
+        }
+        QCOMPARE(w.previews(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(w.previews(), 1, 10000);
+        QVERIFY2(sinceLast.elapsed() >= 990, qPrintable(QString::number(sinceLast.elapsed())));
+        // Nothing further is pending: the countdown stopped with its refresh.
+        QVERIFY(!w.designer().preview().timer().isActive());
+        const QByteArray data = readAll(w.dirs.tempFolder() + "tmp_zel_data.js");
+        QVERIFY(data.contains("Item2"));
+        QVERIFY(data.endsWith("zel_init();\r\n"));
+        QVERIFY(QFile::exists(w.dirs.tempFolder() + "zelmenu.js"));
+        QVERIFY(readAll(w.page()).contains("tmp_zel_data.js"));
+    }
+
+    void untickedAutoUpdateStopsThePendingRefresh() {
+        Window w;
+        w.designer().markModified();
+        QVERIFY(w.designer().preview().timer().isActive());
+        w.frm->cbAutoUpdate->click();
+        QVERIFY(!w.frm->cbAutoUpdate->isChecked());
+        // The tick comes and stops the countdown without a refresh.
+        QTRY_VERIFY_WITH_TIMEOUT(!w.designer().preview().timer().isActive(), 10000);
+        QCOMPARE(w.previews(), 0);
+        // Changes made while it is off do not start it.
+        w.designer().markModified();
+        QVERIFY(!w.designer().preview().timer().isActive());
+        QVERIFY(w.designer().isModified());
+
+        // "Update" refreshes at once; New stops a countdown.
+        w.frm->spdUpdate->click();
+        QCOMPARE(w.previews(), 1);
+        w.frm->cbAutoUpdate->click();
+        w.designer().markModified();
+        QVERIFY(w.designer().preview().timer().isActive());
+        w.prompter.answers.enqueue(app::Prompter::Answer::No);
+        QVERIFY(w.designer().newProject());
+        QVERIFY(!w.designer().preview().timer().isActive());
+    }
+
+    void updateFollowsTheFullscreenWindow() {
+        Window w;
+        QCOMPARE(w.fullscreen->windowTitle(), QString("Fullscreen preview"));
+        QVERIFY(!w.fullscreen->isVisible());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(w.fullscreen->pos(), screen.topLeft() + QPoint(25, 25));
+        QCOMPARE(w.fullscreen->size(), screen.size() - QSize(50, 80));
+
+        // With the window closed only the main browser follows "Update".
+        w.frm->spdUpdate->click();
+        QCOMPARE(w.previews(), 1);
+        QVERIFY(w.full().paths.isEmpty());
+
+        w.frm->spdFullScreen->click();
+        QVERIFY(w.fullscreen->isVisible());
+        QCOMPARE(w.full().paths, QStringList{w.page()});
+        w.frm->spdUpdate->click();
+        QCOMPARE(w.previews(), 2);
+        QCOMPARE(w.full().paths.size(), 2);
+
+        // "Stay On Top" keeps the window shown and loads the page again.
+        w.fullscreen->stayOnTopBox()->click();
+        QVERIFY(w.fullscreen->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(w.fullscreen->isVisible());
+        QCOMPARE(w.full().paths.size(), 3);
+        w.fullscreen->stayOnTopBox()->click();
+        QVERIFY(!(w.fullscreen->windowFlags() & Qt::WindowStaysOnTopHint));
+
+        // Closing only hides it; then the main browser alone follows again.
+        w.fullscreen->close();
+        QVERIFY(!w.fullscreen->isVisible());
+        const qsizetype shown = w.full().paths.size();
+        w.frm->spdUpdate->click();
+        QCOMPARE(w.full().paths.size(), shown);
+        QCOMPARE(w.previews(), 3);
+    }
+
+    void previewInBrowserAndPanelSwitch() {
+        Window w;
+        w.frm->spdPreviewBrowser->click();
+        QCOMPARE(w.prompter.opened, QStringList{w.page()});
+        QVERIFY(QFile::exists(w.dirs.tempFolder() + "tmp_zel_data.js"));
+        QCOMPARE(w.previews(), 0);
+
+        w.frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.frm.get()));
+        const int panelHeight = w.frm->pnlPreview->height();
+        const int barTop = w.frm->cbPreview->mapTo(w.frm.get(), QPoint()).y();
+        w.frm->cbPreview->click();
+        QVERIFY(!w.frm->pnlPreview->isVisible());
+        // The regions above take the height; the bar with the switch moves down.
+        QTRY_VERIFY(w.frm->cbPreview->mapTo(w.frm.get(), QPoint()).y() > barTop + panelHeight / 2);
+        // A hidden preview still refreshes.
+        w.frm->spdUpdate->click();
+        QCOMPARE(w.previews(), 1);
+        w.frm->cbPreview->click();
+        QVERIFY(w.frm->pnlPreview->isVisible());
+        QTRY_COMPARE(w.frm->cbPreview->mapTo(w.frm.get(), QPoint()).y(), barTop);
+        QTRY_COMPARE(w.frm->pnlPreview->height(), panelHeight);
+        // The browser keeps two pixels clear of its panel on every side.
+        QCOMPARE(w.frm->browserWidget()->geometry(),
+                 w.frm->pnlPreview->contentsRect().adjusted(2, 2, -2, -2));
+    }
+
+    void failedPreviewWriteIsReportedOnce() {
+        app::testing::Folders dirs;
+        const QString missing = dirs.temp.path() + "/no/such/folder/";
+        Window w(missing);
+        w.frm->spdUpdate->click();
+        // Data file and page fail with the same text: one box, then the navigation anyway.
+        QCOMPARE(w.prompter.messages.size(), 1);
+        QCOMPARE(w.prompter.messages[0].caption, QString("[Menuloom]"));
+        QCOMPARE(w.prompter.messages[0].text, QString::fromLocal8Bit(strerror(ENOENT)));
+        QCOMPARE(w.main().paths.last(), missing + "tmp_zel.html");
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "test_preview.moc"
