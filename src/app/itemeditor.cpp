@@ -152,6 +152,7 @@ struct ItemEditor::Private {
     void connectAll();
     void select(ItemNode* node);
     void refreshPanel();
+    void selectionChanged();
     void syncPanel(ItemNode* node);
     void setEditText(QLineEdit* edit, const QString& text);
     void setStyleEntry(QComboBox* list, int32_t style);
@@ -243,26 +244,34 @@ void ItemEditor::Private::build() {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return l;
     };
+    // Columns: label, sub-label of the two images, field, "Select..." button.
     int row = 0;
     auto addRow = [&](const QString& text, QWidget* field, QPushButton* select) {
         grid->addWidget(label(text, field), row, 0);
-        grid->addWidget(field, row, 1, 1, select ? 1 : 2);
+        grid->addWidget(field, row, 1, 1, select ? 2 : 3);
         if (select)
-            grid->addWidget(select, row, 2);
+            grid->addWidget(select, row, 3);
         ++row;
     };
     addRow(tr("Text:"), eItemCaption, nullptr);
     addRow(tr("Link:"), eItemLink, spdItemLink);
     auto* images = new QLabel(tr("Images:"), q);
     images->setObjectName("lblImages");
-    grid->addWidget(images, row++, 0, 1, 3);
-    addRow(tr("Normal:"), eItemImg1, spdItemImg1);
-    addRow(tr("Over:"), eItemImg2, spdItemImg2);
+    images->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(images, row, 0);
+    grid->addWidget(label(tr("Normal:"), eItemImg1), row, 1);
+    grid->addWidget(eItemImg1, row, 2);
+    grid->addWidget(spdItemImg1, row, 3);
+    ++row;
+    grid->addWidget(label(tr("Over:"), eItemImg2), row, 1);
+    grid->addWidget(eItemImg2, row, 2);
+    grid->addWidget(spdItemImg2, row, 3);
+    ++row;
     addRow(tr("Target:"), eItemTarget, spdItemTarget);
     addRow(tr("Tip:"), eItemTip, nullptr);
     addRow(tr("Item Style:"), cbItemStyle, nullptr);
     addRow(tr("Submenu Style:"), cbItemSmStyle, nullptr);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     grid->setRowStretch(row, 1);
 
     auto* side = new QVBoxLayout;
@@ -273,8 +282,8 @@ void ItemEditor::Private::build() {
     auto* layout = new QHBoxLayout(q);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    layout->addWidget(itemsBox, 1);
-    layout->addLayout(side);
+    layout->addWidget(itemsBox, 4);
+    layout->addLayout(side, 5);
 
     connect(spdAddItem, &QPushButton::clicked, q, [this] { spdAddItemClick(); });
     connect(spdDeleteItem, &QPushButton::clicked, q, [this] { spdDeleteItemClick(); });
@@ -300,7 +309,7 @@ void ItemEditor::Private::connectAll() {
             [this](int position) { chooseStyle(cbItemSmStyle, position); });
     connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, q, [this] {
         if (!suspended)
-            refreshPanel();
+            selectionChanged();
     });
     // A reset (Delete All, New, a bulk load) drops the selection without telling the selection
     // model's listeners: clear the panel once here.
@@ -362,7 +371,11 @@ void ItemEditor::Private::refreshPanel() {
     setEditText(eItemTip, fromModel(p.tip));
     setStyleEntry(cbItemStyle, p.itemStyle);
     setStyleEntry(cbItemSmStyle, p.smStyle);
-    // A field that has the focus while another item is shown restores to that item's text.
+}
+
+void ItemEditor::Private::selectionChanged() {
+    refreshPanel();
+    // A field that keeps the focus while another item is shown restores to that item's text.
     for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip})
         if (e->hasFocus())
             e->setProperty(FieldKeys::kRestore, e->text());
@@ -427,8 +440,11 @@ void ItemEditor::Private::pickImage(QLineEdit* field) {
         return;
     const QString folder = hooks.workingFolder ? hooks.workingFolder() : QString();
     setEditText(field, makeRelativeToWorkingFolder(path, folder));
-    project.items.setField(node, ItemField::Img1, toModel(eItemImg1->text()));
-    finish(project.items.setField(node, ItemField::Img2, toModel(eItemImg2->text())));
+    // Both texts first: storing one refreshes the panel from the record.
+    const std::string img1 = toModel(eItemImg1->text());
+    const std::string img2 = toModel(eItemImg2->text());
+    project.items.setField(node, ItemField::Img1, img1);
+    finish(project.items.setField(node, ItemField::Img2, img2));
 }
 
 void ItemEditor::Private::openTargets() {
