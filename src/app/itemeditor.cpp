@@ -7,8 +7,8 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -141,6 +141,21 @@ struct ItemEditor::Private {
         b->setAutoDefault(false);
         return b;
     }
+    // A white panel with its caption on top, styled by the "region" and "caption" properties.
+    QFrame* region(const char* name, const QString& caption, QLayout* content) {
+        auto* frame = new QFrame(q);
+        frame->setObjectName(name);
+        frame->setProperty("region", true);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(10, 8, 10, 10);
+        layout->setSpacing(6);
+        auto* title = new QLabel(caption, frame);
+        title->setProperty("caption", true);
+        layout->addWidget(title);
+        content->setContentsMargins(0, 0, 0, 0);
+        layout->addLayout(content, 1);
+        return frame;
+    }
     QLineEdit* edit(const char* name) {
         auto* e = new QLineEdit(q);
         e->setObjectName(name);
@@ -184,16 +199,11 @@ void ItemEditor::Private::build() {
     targets = new TargetList(q);
     targets->hide();
 
-    auto* itemsBox = new QGroupBox(tr("Menu Items"), q);
-    itemsBox->setObjectName("gbMenuItems");
-    auto* itemsLayout = new QVBoxLayout(itemsBox);
-    itemsLayout->setContentsMargins(6, 6, 6, 6);
+    auto* itemsLayout = new QVBoxLayout;
     itemsLayout->addWidget(tree);
+    QFrame* itemsBox = region("pnlMenuItems", tr("Menu Items"), itemsLayout);
 
-    auto* opsBox = new QGroupBox(tr("Item Operations"), q);
-    opsBox->setObjectName("gbItemOperations");
-    auto* ops = new QGridLayout(opsBox);
-    ops->setContentsMargins(8, 6, 8, 8);
+    auto* ops = new QGridLayout;
     ops->setHorizontalSpacing(6);
     ops->setVerticalSpacing(4);
     auto* spdAddItem = button("spdAddItem", tr("Add Item"));
@@ -214,11 +224,9 @@ void ItemEditor::Private::build() {
     ops->addWidget(spdItemMoveDown, 3, 1);
     ops->addWidget(spdCopyItem, 4, 0);
     ops->addWidget(spdPasteItem, 4, 1);
+    QFrame* opsBox = region("pnlItemOperations", tr("Item Operations"), ops);
 
-    auto* propsBox = new QGroupBox(tr("Item Properties"), q);
-    propsBox->setObjectName("gbItemProperties");
-    auto* grid = new QGridLayout(propsBox);
-    grid->setContentsMargins(8, 6, 8, 8);
+    auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     eItemCaption = edit("eItemCaption");
@@ -273,6 +281,7 @@ void ItemEditor::Private::build() {
     addRow(tr("Submenu Style:"), cbItemSmStyle, nullptr);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(row, 1);
+    QFrame* propsBox = region("pnlItemProperties", tr("Item Properties"), grid);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(8);

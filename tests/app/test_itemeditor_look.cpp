@@ -70,7 +70,7 @@ void TestItemEditorLook::layoutWithRealMenu() {
 
     QWidget window;
     window.setObjectName("shotBackground");
-    window.setStyleSheet("#shotBackground { background: #f3f5f8; }");
+    window.setStyleSheet("#shotBackground { background: #f7f8fa; }");
     auto* editor = new app::ItemEditor(project, prompter, hooks, &window);
     editor->setGeometry(12, 12, 736, 436);
     window.resize(760, 460);
