@@ -109,6 +109,9 @@
   const DECORATIONS = ['none', 'underline', 'overline', 'line-through'];
   const BORDER_STYLES = ['none', 'dotted', 'dashed', 'solid', 'double', 'groove', 'ridge', 'inset', 'outset'];
   const CLOSE_DELAY = 400;
+  // Hovering an item that would close an open box waits this long, so that the pointer can
+  // cross neighbouring items on its way into that box.
+  const SWITCH_DELAY = 150;
   const TRANSITION_NONE = 24;
   const TRANSITION_RANDOM = 23;
 
@@ -588,6 +591,7 @@
       this.pointerInside = false;
       this.lastPointer = '';
       this.closeTimer = 0;
+      this.switchTimer = 0;
       this.rtl = false;
       this.frames = null;
       this.nodes = new WeakMap();
@@ -1069,6 +1073,7 @@
 
     // Makes `path` (a chain of items from the top level down) the set of open submenus.
     setOpen(path) {
+      this.cancelSwitch();
       let keep = 0;
       while (keep < this.open.length && keep < path.length && this.open[keep] === path[keep] && this.alive(path[keep])) keep++;
       for (let i = this.open.length - 1; i >= keep; i--) this.hideBox(this.open[i]);
@@ -1268,8 +1273,27 @@
       if (node === this.hover) return;
       this.hover = node;
       this.status(node);
-      if (node) this.setOpen(this.pathFor(node));
-      else this.refreshLooks();
+      this.cancelSwitch();
+      if (!node) {
+        this.refreshLooks();
+        return;
+      }
+      const path = this.pathFor(node);
+      if (this.open.every((n, i) => path[i] === n)) {
+        this.setOpen(path);
+        return;
+      }
+      this.refreshLooks();
+      this.switchTimer = this.win.setTimeout(() =>
+        guard(() => {
+          this.switchTimer = 0;
+          if (this.hover === node) this.setOpen(this.pathFor(node));
+        }), SWITCH_DELAY);
+    }
+
+    cancelSwitch() {
+      if (this.switchTimer) this.win.clearTimeout(this.switchTimer);
+      this.switchTimer = 0;
     }
 
     onClick(e) {

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs the engine's browser tests: headless Chromium driven by playwright-core, pages served
+# from a loopback server that the tests start and stop themselves.
+set -euo pipefail
+cd "$(dirname "$0")"
+CHROMIUM="${CHROMIUM:-/usr/bin/chromium}"
+if [ ! -x "$CHROMIUM" ]; then
+    echo "engine tests: $CHROMIUM not found (Debian package: chromium)" >&2
+    exit 1
+fi
+if [ ! -d node_modules/playwright-core ]; then
+    npm ci --no-audit --no-fund
+fi
+exec node --test --test-concurrency=1 ./*.test.mjs
