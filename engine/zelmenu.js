@@ -448,10 +448,10 @@
     return [{ clipPath: from }, { clipPath: to }];
   }
 
+  // A mask that reads the animated --zm-t: it is set on the box for the animation's length,
+  // since inside keyframes the variable would resolve to each keyframe's own value.
   function progressFrames(mask) {
-    const a = Object.assign({ '--zm-t': '0' }, mask);
-    const b = Object.assign({ '--zm-t': '1' }, mask);
-    return [a, b];
+    return { mask, frames: [{ '--zm-t': '0' }, { '--zm-t': '1' }] };
   }
 
   function shuffled(n) {
@@ -539,11 +539,24 @@
       // No media queries: play it.
     }
     if (n === TRANSITION_RANDOM) n = Math.floor(Math.random() * TRANSITION_RANDOM);
-    const frames = effectFrames(n);
+    let frames = effectFrames(n);
     if (!frames) return;
     registerProgress(win);
+    const mask = frames.mask;
+    if (mask) {
+      frames = frames.frames;
+      Object.assign(box.style, mask);
+    }
     const discrete = n === 12 || n === 21 || n === 22;
-    box.animate(frames, { duration: cfg.transDuration, easing: discrete ? 'linear' : 'ease-out' });
+    const anim = box.animate(frames, { duration: cfg.transDuration, easing: discrete ? 'linear' : 'ease-out' });
+    if (mask) {
+      const clear = () => {
+        if (box.getAnimations().some((a) => a !== anim)) return; // reopened meanwhile
+        for (const k of Object.keys(mask)) box.style[k] = '';
+      };
+      anim.onfinish = clear;
+      anim.oncancel = clear;
+    }
   }
 
   // ---------------------------------------------------------------------------------------
