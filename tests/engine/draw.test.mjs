@@ -59,6 +59,13 @@ test('site menu: a horizontal bar with UTF-8 texts, icons, arrows, separators an
   assert.equal(bar[3].href, `${base}/help/index.html`);
   const r = await Promise.all(['Home', 'Products', 'Help'].map((t) => itemRect(page, t)));
   near(r[1].top, r[0].top, 'one row');
+  // itemSpacing 1 around and between the cells, itemPadding 4 inside them.
+  const cells = await page.evaluate(() => {
+    const bar = document.querySelector('.zm-bar');
+    const s = getComputedStyle(bar);
+    return [s.paddingTop, s.columnGap, getComputedStyle(bar.querySelector('a.zm-item')).paddingLeft];
+  });
+  assert.deepEqual(cells, ['1px', '1px', '4px']);
   assert.ok(r[1].left >= r[0].right && r[2].left > r[1].right);
   // A vertical separator between Products and Über uns, as tall as the bar's items.
   const sep = await page.evaluate(() => {
@@ -147,7 +154,7 @@ test('parameters: absolute position, width, pathPrefix, itemTarget, separator an
     absolutePos: 1, posX: 300, posY: 200, menuWidth: '"600"', pathPrefix: '"sub/"', itemTarget: '"_top"',
     separatorImage: '"img/line.svg"', separatorWidth: '"50%"', separatorHeight: '"4"', separatorAlignment: '"right"',
     separatorVImage: '"img/vline.svg"', separatorVWidth: '"3"', separatorVHeight: '"50%"',
-    arrowImageSub: '["img/arr.svg","img/arr-over.svg"]', arrowWidth: 7, arrowHeight: 9, itemAlign: '"center"', itemCursor: '"hand"',
+    arrowImageSub: '["img/arr.svg","img/arr-over.svg"]', arrowWidth: 7, arrowHeight: 9, itemAlign: '"center"', itemCursor: '"hand"', subMenuAlign: '"right"',
   });
   const base = env.server.base;
   const wrap = await page.evaluate(() => {
@@ -188,8 +195,10 @@ test('parameters: absolute position, width, pathPrefix, itemTarget, separator an
     const hw = [...box.querySelectorAll('a.zm-item')].find((a) => a.textContent === 'Hardware');
     const arrow = hw.querySelector('img.zm-arrow');
     const ar = arrow.getBoundingClientRect();
-    return { tag: img.tagName, w: ir.width, inner: sr.width - parseFloat(cs.paddingLeft) - parseFloat(cs.paddingRight), h: ir.height, rightGap: sr.right - parseFloat(cs.paddingRight) - ir.right, arrow: [arrow.src, ar.width, ar.height], tools: box.querySelector('a.zm-item').target };
+    return { tag: img.tagName, w: ir.width, inner: sr.width - parseFloat(cs.paddingLeft) - parseFloat(cs.paddingRight), h: ir.height, rightGap: sr.right - parseFloat(cs.paddingRight) - ir.right, arrow: [arrow.src, ar.width, ar.height], tools: box.querySelector('a.zm-item').target,
+      align: getComputedStyle(box.querySelector('.zm-text')).textAlign };
   });
+  assert.equal(sub.align, 'right', 'subMenuAlign');
   assert.equal(sub.tag, 'IMG');
   near(sub.w, sub.inner / 2, 'half the box');
   assert.equal(sub.h, 4);

@@ -47,12 +47,6 @@ export async function until(where, fn, arg, what = 'condition', timeout = 5000) 
   }
 }
 
-// Page-side helpers, run through page.evaluate.
-export const IN_PAGE = {
-  // The menu item whose text is `text`, in the bar or an open box.
-  item: (text) => [...document.querySelectorAll('a.zm-item')].find((a) => a.textContent === text) || null,
-};
-
 export async function itemRect(page, text) {
   return page.evaluate((t) => {
     const a = [...document.querySelectorAll('a.zm-item')].find((x) => x.textContent === t);

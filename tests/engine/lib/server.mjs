@@ -1,9 +1,10 @@
 // A loopback HTTP server for the engine's browser tests and benchmark.
 //
 //   /zelmenu.js, .../zelmenu.js   the engine under test
-//   /page?tpl=page|preview|rtl&data=URL[&data=URL...]
+//   /page?tpl=page|preview|rtl|standard&data=URL[&data=URL...]
 //                                 a page template (the designer's page or preview page) that
-//                                 loads zelmenu.js and then the data file(s) at URL
+//                                 loads zelmenu.js and then the data file(s) at URL; rtl
+//                                 makes it a right-to-left page, standard a no-quirks one
 //   /data/FILE?NAME=VALUE&...     fixture data file FILE with the parameter line of NAME set
 //                                 to the JavaScript text VALUE; _call=TEXT replaces the
 //                                 closing call
@@ -66,6 +67,7 @@ export function startServer(extra) {
         const tpl = url.searchParams.get('tpl') || 'page';
         let text = fs.readFileSync(path.join(FIXTURES, tpl === 'preview' ? 'preview.html' : 'page.html'), 'latin1');
         if (tpl === 'rtl') text = text.replace('<HTML>', '<HTML dir="rtl">');
+        if (tpl === 'standard') text = '<!DOCTYPE html>\r\n' + text;
         // Several data= load several data files, each with its own script element.
         const data = url.searchParams.getAll('data');
         text = text.replace(/^.*@@@.*$/m, (line) => (data.length ? data : ['data/site.js']).map((d) => line.replace('@@@', escapeHtml(d))).join('\n'));
