@@ -393,7 +393,7 @@
     'a.zm-item{display:flex;align-items:center;gap:.35em;box-sizing:border-box;margin:0;white-space:nowrap;outline:none;float:none;-webkit-tap-highlight-color:transparent}',
     'a.zm-item:focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
     '.zm-item>.zm-text{flex:1 1 auto;display:block}',
-    '.zm-item>img{flex:none;display:block;border:0;margin:0;padding:0}',
+    '.zm-item>img,.zm-icon-gap{flex:none;display:block;border:0;margin:0;padding:0}',
     '.zm-item>.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
     '.zm-sep{display:flex;flex-direction:row;box-sizing:border-box;margin:0}',
     '.zm-sep>*{display:block;flex:none;border:0;margin:0;padding:0}',
@@ -766,7 +766,7 @@
 
     // ----- building -----------------------------------------------------------------------
 
-    makeItem(node, doc, top) {
+    makeItem(node, doc, top, iconSlot) {
       const c = this.cfg;
       const L = this.look(node.look);
       const a = doc.createElement('a');
@@ -791,6 +791,12 @@
         node.iconEl = img;
         this.setImage(img, node.icon[0]);
         a.appendChild(img);
+      } else if (iconSlot) {
+        // Keeps the text in line with that of the siblings that have icons.
+        const gap = doc.createElement('span');
+        gap.className = 'zm-icon-gap';
+        gap.style.width = (top ? c.iconTopWidth : c.iconWidth) + 'px';
+        a.appendChild(gap);
       }
       const text = doc.createElement('span');
       text.className = 'zm-text';
@@ -855,10 +861,12 @@
     }
 
     fill(container, list, doc, top) {
-      const vertical = top && this.cfg.isHorizontal;
+      const c = this.cfg;
+      const vertical = top && c.isHorizontal;
+      const slot = !vertical && (top ? c.iconTopWidth : c.iconWidth) > 0 && list.some((n) => n.img1 || n.img2);
       for (const node of list) {
         if (node.sep) container.appendChild(this.makeSeparator(doc, vertical));
-        else container.appendChild(this.makeItem(node, doc, top));
+        else container.appendChild(this.makeItem(node, doc, top, slot));
       }
     }
 
@@ -1377,9 +1385,10 @@
     focusIsOurs() {
       for (const doc of this.docs) {
         try {
-          if (doc.hasFocus() && this.nodes.has(doc.activeElement)) return true;
+          if (!doc.defaultView) this.docs.delete(doc); // a frame's document that was replaced
+          else if (doc.hasFocus() && this.nodes.has(doc.activeElement)) return true;
         } catch (e) {
-          // A document that went away.
+          this.docs.delete(doc);
         }
       }
       return false;

@@ -105,6 +105,8 @@ test('site menu: a horizontal bar with UTF-8 texts, icons, arrows, separators an
   near(sub.lineW, sub.itemW, 'separator spans the box');
   assert.equal(sub.lineH, 1);
   assert.deepEqual(sub.img, [16, 16, `${base}/img/tools.svg`]);
+  const texts = await page.evaluate(() => [...document.querySelectorAll('.zm-box.zm-open .zm-text')].map((t) => t.getBoundingClientRect().left));
+  assert.equal(new Set(texts).size, 1, 'texts in line beside an icon');
   assert.deepEqual([sub.arrow, sub.noArrow], ['4px', true]);
   await hover(page, 'Tools');
   await until(page, () => document.querySelector('.zm-box img.zm-icon').src.endsWith('/img/tools-over.svg'), null, 'over icon');
@@ -267,6 +269,24 @@ test('missing and malformed globals fall back to the defaults and the menu still
   assert.deepEqual(bad.errors, []);
   await page.close();
   await bad.close();
+});
+
+test('the example menus draw with their pages, icons and submenus', async () => {
+  for (const name of ['site-bar', 'side-menu', 'styled']) {
+    const page = await openMenu(`${env.server.base}/examples/${name}/zelmenu.html`);
+    const got = await page.evaluate(() => ({
+      bar: [...document.querySelectorAll('.zm-bar a.zm-item')].map((a) => a.textContent),
+      top: window.menuItems.filter((i) => !i[0].startsWith('|') && i[0] !== '-').map((i) => i[0]),
+      icons: [...document.querySelectorAll('img.zm-icon')].every((i) => i.complete && i.naturalWidth > 0),
+      opener: [...document.querySelectorAll('.zm-bar a.zm-item[aria-haspopup]')].map((a) => a.textContent)[0],
+    }));
+    assert.deepEqual(got.bar, got.top, name);
+    assert.ok(got.icons, `${name}: icons load`);
+    await hover(page, got.opener);
+    await until(page, () => !!document.querySelector('.zm-box.zm-open'), null, `${name}: a submenu`);
+    assert.deepEqual(page.errors, [], name);
+    await page.close();
+  }
 });
 
 test('an empty menu draws nothing and throws nothing', async () => {

@@ -10,6 +10,7 @@
 //                                 closing call
 //   /img/NAME.svg                 a 20x10 picture whose colour depends on NAME
 //   /frames/...                   the frameset fixtures
+//   /examples/...                 the example menus of the repository, as they are
 //   any other .html               a small page, so that links can be followed
 import http from 'node:http';
 import fs from 'node:fs';
@@ -19,8 +20,9 @@ import { fileURLToPath } from 'node:url';
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const FIXTURES = path.resolve(here, '..', 'fixtures');
 export const ENGINE = path.resolve(here, '..', '..', '..', 'engine', 'zelmenu.js');
+export const EXAMPLES = path.resolve(here, '..', '..', '..', 'examples');
 
-const TYPES = { '.js': 'text/javascript', '.html': 'text/html', '.svg': 'image/svg+xml' };
+const TYPES = { '.js': 'text/javascript', '.html': 'text/html', '.svg': 'image/svg+xml', '.png': 'image/png' };
 
 function escapeHtml(s) {
   return s.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
@@ -81,6 +83,10 @@ export function startServer(extra) {
       if (p.startsWith('/img/') && p.endsWith('.svg')) return send(200, TYPES['.svg'], svg(p));
       if (p.startsWith('/frames/')) {
         const file = path.join(FIXTURES, 'frames', path.basename(p));
+        if (fs.existsSync(file)) return send(200, TYPES[path.extname(file)] || 'text/plain', fs.readFileSync(file));
+      }
+      if (p.startsWith('/examples/')) {
+        const file = path.join(EXAMPLES, path.normalize(p.slice(10)).replace(/^(\.\.[/\\])+/, ''));
         if (fs.existsSync(file)) return send(200, TYPES[path.extname(file)] || 'text/plain', fs.readFileSync(file));
       }
       if (p.endsWith('.html')) return send(200, TYPES['.html'], `<html><head><title>${escapeHtml(p)}</title></head><body>${escapeHtml(p)}</body></html>`);
