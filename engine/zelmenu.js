@@ -1217,7 +1217,8 @@
           this.closeTimer = 0;
           if (this.pointerInside) return;
           this.hover = null;
-          this.setOpen(this.focus ? this.ancestors(this.focus) : []);
+          // Keyboard focus keeps its own path open; focus left by a click does not.
+          this.setOpen(this.focus && this.focusVisible ? this.ancestors(this.focus) : []);
         }), CLOSE_DELAY);
     }
 
