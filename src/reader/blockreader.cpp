@@ -3,6 +3,8 @@
 #include "reader/readstop.h"
 #include "reader/scanning.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace menuloom::reader {
@@ -11,21 +13,6 @@ using model::TSmStyle;
 using model::TStyle;
 
 namespace {
-
-// Fields of a record text split at ","; the commas inside quotes were swapped out beforehand.
-void splitFields(std::vector<std::string_view>& fields, std::string_view text) {
-    fields.clear();
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos) {
-            fields.push_back(text.substr(start));
-            return;
-        }
-        fields.push_back(text.substr(start, comma - start));
-        start = comma + 1;
-    }
-}
 
 std::string_view part(std::string_view value, int n) {
     return fieldN(value, ';', n);
@@ -41,38 +28,17 @@ void imagePair(std::string_view value, std::string& normal, std::string& over) {
     over = imagePath(part(value, 2));
 }
 
-// The same split straight from a record text: "," inside double quotes does not separate.
-// Splitting the swapped text at "," gives exactly these fields.
-void splitOutsideQuotes(std::vector<std::string_view>& fields, std::string_view text) {
-    fields.clear();
-    bool inside = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"') {
-            inside = !inside;
-        } else if (c == ',' && !inside) {
-            fields.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    fields.push_back(text.substr(start));
-}
-
 // Walks the record lines of a block: `record` gets the index of each non-empty record and its
-// fields, split after the commas inside quotes became ";".
+// fields as they stand in the record text.
 template <typename Fn> void forEachRecord(const LineList& lines, const Block& block, Fn record) {
     int index = -1;
-    std::string swapped;
     std::vector<std::string_view> fields;
     for (int i = block.start; i <= block.end; ++i) {
         const std::string_view text = recordText(lines.at(i));
         if (text.empty())
             continue;
         ++index;
-        swapped.assign(text);
-        quoteAwareSwapInPlace(swapped, ',', ';');
-        splitFields(fields, swapped);
+        splitOutsideQuotes(fields, text);
         record(index, fields);
     }
 }
@@ -84,8 +50,9 @@ template <typename Fn> void forEachRecord(const LineList& lines, const Block& bl
 template <typename List, typename Apply>
 void readStyleRecord(List& styles, int index, const std::vector<std::string_view>& fields,
                      Apply apply) {
+    std::string text;
     for (std::string_view field : fields) {
-        const std::string text = unquote(field);
+        styleFieldTextInto(text, field);
         const std::size_t eq = text.find('=');
         if (eq == std::string::npos)
             continue;
@@ -123,6 +90,43 @@ void readNames(LineList& lines, List& styles, std::string_view startMarker,
 }
 
 } // namespace
+
+void splitOutsideQuotes(std::vector<std::string_view>& fields, std::string_view text) {
+    fields.clear();
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* start = begin;
+    const char* p = begin;
+    while (p < end) {
+        if (*p == '"') {
+            // Jump over the quoted text; an unclosed quote runs to the end.
+            const void* close = std::memchr(p + 1, '"', static_cast<std::size_t>(end - p - 1));
+            if (!close)
+                break;
+            p = static_cast<const char*>(close) + 1;
+        } else if (*p == ',') {
+            fields.emplace_back(start, static_cast<std::size_t>(p - start));
+            start = ++p;
+        } else {
+            ++p;
+        }
+    }
+    fields.emplace_back(start, static_cast<std::size_t>(end - start));
+}
+
+void styleFieldTextInto(std::string& out, std::string_view field) {
+    out.resize(field.size());
+    char* w = out.data();
+    bool inside = false;
+    for (char c : field) {
+        if (c == '"') {
+            inside = !inside;
+            continue;
+        }
+        *w++ = inside && c == ',' ? ';' : c;
+    }
+    out.resize(static_cast<std::size_t>(w - out.data()));
+}
 
 Block findBlock(LineList& lines, std::string_view startText) {
     Block block;
@@ -242,6 +246,14 @@ void itemFieldTextInto(std::string& out, std::string_view field) {
     // swapped commas and the ";" inside quotes come out as ",". Trimming first is the same as
     // trimming after the swap, since neither character is a blank.
     field = trimmed(field);
+    // The usual field is one quoted text without quotes or ";" inside: copy it as it stands.
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+        const std::string_view inner = field.substr(1, field.size() - 2);
+        if (std::none_of(inner.begin(), inner.end(), [](char c) { return c == '"' || c == ';'; })) {
+            out.assign(inner);
+            return;
+        }
+    }
     out.resize(field.size());
     char* w = out.data();
     bool inside = false;

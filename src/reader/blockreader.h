@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace menuloom::reader {
 
@@ -29,6 +30,14 @@ Block findBlock(LineList& lines, std::string_view startText);
 
 // The text between the first "[" and the first "]" of a line; empty without either.
 std::string_view recordText(std::string_view line);
+
+// Splits a record text at the commas outside double quotes (a quote left open runs to the end).
+// These are the fields the record gives once the commas inside quotes are swapped for ";".
+void splitOutsideQuotes(std::vector<std::string_view>& fields, std::string_view text);
+
+// One field of a style record made ready for its key: the "," inside quotes turned into ";"
+// (the value pair separator), the quotes removed. Nothing is trimmed.
+void styleFieldTextInto(std::string& out, std::string_view field);
 
 // Applies one key=value field of a style record (key and value trimmed). Unknown keys are
 // ignored; a known key switches its group on whatever its value reads as.

@@ -37,13 +37,17 @@ ReadResult loadFile(const std::string& path, std::string& bytes) {
     } else if (S_ISDIR(info.st_mode)) {
         error = EISDIR;
     } else {
-        if (S_ISREG(info.st_mode) && info.st_size > 0)
-            bytes.reserve(static_cast<std::size_t>(info.st_size));
-        char buffer[1 << 16];
+        // Read straight into the string: sized from the file, grown if the file grows.
+        std::size_t used = 0;
+        bytes.resize(S_ISREG(info.st_mode) && info.st_size > 0
+                         ? static_cast<std::size_t>(info.st_size) + 1
+                         : std::size_t{1} << 16);
         while (true) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (used == bytes.size())
+                bytes.resize(bytes.size() * 2);
+            const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
             if (n > 0) {
-                bytes.append(buffer, static_cast<std::size_t>(n));
+                used += static_cast<std::size_t>(n);
             } else if (n == 0) {
                 break;
             } else if (errno != EINTR) {
@@ -51,6 +55,7 @@ ReadResult loadFile(const std::string& path, std::string& bytes) {
                 break;
             }
         }
+        bytes.resize(used);
     }
     ::close(fd);
     return error ? openFailure(error) : ReadResult{};

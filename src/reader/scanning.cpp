@@ -183,18 +183,14 @@ FontReading readFontDescription(std::string_view text) {
 
 std::string quoteAwareSwap(std::string_view text, char from, char to) {
     std::string out(text);
-    quoteAwareSwapInPlace(out, from, to);
-    return out;
-}
-
-void quoteAwareSwapInPlace(std::string& text, char from, char to) {
     bool inside = false;
-    for (char& c : text) {
+    for (char& c : out) {
         if (c == '"')
             inside = !inside;
         else if (inside && c == from)
             c = to;
     }
+    return out;
 }
 
 std::string imagePath(std::string_view text) {

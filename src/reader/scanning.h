@@ -66,7 +66,6 @@ FontReading readFontDescription(std::string_view text);
 
 // Replaces every `from` that stands inside double quotes by `to`; quotes toggle at each '"'.
 std::string quoteAwareSwap(std::string_view text, char from, char to);
-void quoteAwareSwapInPlace(std::string& text, char from, char to);
 
 // Every "/" of an image path turned into the platform's path separator.
 std::string imagePath(std::string_view text);

@@ -1,8 +1,11 @@
 // The array blocks (item styles, submenu styles, items) and the style-name block.
 #include "reader/blockreader.h"
+#include "reader/scanning.h"
 #include "readerhelpers.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace menuloom;
 using menuloom::readertest::itemAt;
@@ -55,6 +58,39 @@ TEST(RecordText, BetweenTheFirstBrackets) {
     EXPECT_EQ(reader::recordText("[open only"), "");
     EXPECT_EQ(reader::recordText("] reversed ["), "");
     EXPECT_EQ(reader::recordText("[a]b]"), "a");
+}
+
+// The block reader splits and prepares fields in one walk over the record text; these are the
+// same results as swapping the commas inside quotes first, splitting at "," and swapping back.
+TEST(RecordFields, OneWalkEqualsSwapSplitAndSwapBack) {
+    std::mt19937 rng(7);
+    const std::string alphabet = "\",; a|=";
+    for (int round = 0; round < 20000; ++round) {
+        std::string record;
+        const int length = static_cast<int>(rng() % 14);
+        for (int i = 0; i < length; ++i)
+            record += alphabet[rng() % alphabet.size()];
+
+        const std::string swapped = reader::quoteAwareSwap(record, ',', ';');
+        std::vector<std::string> expected;
+        std::size_t start = 0;
+        for (std::size_t comma; (comma = swapped.find(',', start)) != std::string::npos;
+             start = comma + 1)
+            expected.push_back(swapped.substr(start, comma - start));
+        expected.push_back(swapped.substr(start));
+
+        std::vector<std::string_view> raw;
+        reader::splitOutsideQuotes(raw, record);
+        ASSERT_EQ(raw.size(), expected.size()) << record;
+        std::string style;
+        for (std::size_t f = 0; f < raw.size(); ++f) {
+            reader::styleFieldTextInto(style, raw[f]);
+            EXPECT_EQ(style, reader::unquote(expected[f])) << record;
+            const std::string item =
+                reader::unquote(reader::trimmed(reader::quoteAwareSwap(expected[f], ';', ',')));
+            EXPECT_EQ(reader::itemFieldText(raw[f]), item) << record;
+        }
+    }
 }
 
 TEST(ItemStyleRecords, EveryKeyReadsIntoItsGroup) {

@@ -54,6 +54,9 @@ TEST(ParameterLookup, FirstParameterInTableOrderWins) {
     auto r = readLines({"var posY=1; var posX=2;"});
     EXPECT_EQ(r->param("posX").value, 1);
     EXPECT_EQ(r->param("posY").value, 0);
+    auto same = readLines({"var posX=1; var posY=2;"});
+    EXPECT_EQ(same->param("posX").value, 1);
+    EXPECT_EQ(same->param("posY").value, 0);
     // "var" and the name may stand anywhere, and a longer word still holds the name.
     EXPECT_EQ(readLines({"xvarposY=4"})->param("posY").value, 4);
     EXPECT_EQ(readLines({"var posYes=6;"})->param("posY").value, 6);
