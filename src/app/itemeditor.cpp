@@ -571,9 +571,12 @@ ItemEditor::ItemEditor(model::Project& project, Prompter& prompter, ItemEditorHo
 }
 
 ItemEditor::~ItemEditor() {
-    // The model detaches from the tree when it goes; make sure nothing reaches the panel then.
+    // The children go while the state their signals reach still exists; the model detaches
+    // from the tree as it goes.
     d->suspended = true;
     disconnect(d->model, nullptr, this, nullptr);
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    delete d->model;
 }
 
 void ItemEditor::rebuildStyleLists() {

@@ -684,16 +684,18 @@ void TestItemEditor::operationButtons() {
     QCOMPARE(sel(), std::string("Item2"));
     QCOMPARE(f.edit("eItemCaption")->text(), QString("Item2"));
     QCOMPARE(f.project.items.count(), 5);
-    // The last one: the previous sibling.
+    // The last one: the previous sibling, even when that one is open with sub-items below it.
+    ItemNode* previous = f.top(3);
+    ItemNode* child = f.project.items.addItem(previous, true); // SubItem5
+    f.tree()->expand(f.index(previous));
     f.clickItem(f.top(4));
     f.click("spdDeleteItem");
-    QCOMPARE(sel(), std::string("Item1"));
+    QCOMPARE(f.editor->selectedItem(), previous);
     QCOMPARE(f.modified, 10);
     // A last child with no siblings: its parent.
-    f.click("spdAddSubItem");
-    QCOMPARE(sel(), std::string("SubItem5"));
+    f.clickItem(child);
     f.click("spdDeleteItem");
-    QCOMPARE(sel(), std::string("Item1"));
+    QCOMPARE(f.editor->selectedItem(), previous);
     QCOMPARE(f.edit("eItemCaption")->text(), QString("Item1"));
     QCOMPARE(f.dump(), std::string("Item0 InsertedItem Item2 Item1"));
     // The only item: nothing selected, an empty panel.
@@ -705,12 +707,12 @@ void TestItemEditor::operationButtons() {
     f.click("spdDeleteItem");
     QCOMPARE(sel(), std::string("<none>"));
     QVERIFY(f.edit("eItemCaption")->text().isEmpty());
-    QCOMPARE(f.modified, 16);
+    QCOMPARE(f.modified, 15);
     // Insert with nothing selected: a new last top-level item.
     f.click("spdInsertItem");
     QCOMPARE(f.dump(), std::string("InsertedItem"));
     QCOMPARE(sel(), std::string("<none>"));
-    QCOMPARE(f.modified, 17);
+    QCOMPARE(f.modified, 16);
 }
 
 void TestItemEditor::moveButtonsKeepSelectionAndExpansion() {
