@@ -3,7 +3,9 @@
 #include "model/project.h"
 #include "output/datawriter.h"
 #include "output/pagewriter.h"
+#include "output/savescript.h"
 #include "reader/datareader.h"
+#include "util/systemmessage.h"
 
 #include <filesystem>
 #include <ostream>
@@ -87,13 +89,15 @@ int cmdExport(std::span<const std::string> args, Streams io) {
     std::string dir = p.positional[1];
     if (dir.empty() || dir.back() != '/')
         dir += '/';
-    const std::string dataPath = dir + "zel_data.js";
-    const std::string pagePath = dir + "zelmenu.html";
-    const std::string enginePath = dir + std::string(output::kEngineFileName);
+
+    output::SaveRequest request;
+    request.dataPath = dir + "zel_data.js";
+    request.programFolder = programFolder();
+    const output::SavePaths paths = output::savePaths(request);
 
     if (!has(p, "--force")) {
         std::error_code ec;
-        for (const auto& path : {dataPath, pagePath, enginePath}) {
+        for (const auto& path : {paths.data, paths.page, paths.engine}) {
             if (fs::exists(path, ec)) {
                 io.err << kTool << ": " << path << " exists; use --force to replace it\n";
                 return kExitFailure;
@@ -108,16 +112,28 @@ int cmdExport(std::span<const std::string> args, Streams io) {
                << (read.message.empty() ? "the file is empty" : read.message) << '\n';
         return kExitFailure;
     }
-    if (auto r = output::writeDataFile(project, dataPath, false); !r)
-        return failed(io, r);
-    if (auto r = output::writePage(pagePath, dataPath, false); !r)
-        return failed(io, r);
-    const std::string prog = programFolder();
-    output::copyEngine(prog, enginePath);
+    // A folder that does not exist yet is made, with its parents.
+    if (std::error_code ec; !fs::create_directories(dir, ec) && ec) {
+        io.err << kTool << ": " << p.positional[1] << ": " << util::systemMessage(ec.value())
+               << '\n';
+        return kExitFailure;
+    }
+    const output::SaveResult saved = output::saveScript(project, request);
+    if (!saved.completed) {
+        for (const std::string& message : saved.messages) {
+            // The designer's messages break lines for a message box; one line each here.
+            std::string line;
+            for (char c : message)
+                if (c != '\r')
+                    line += c == '\n' ? ' ' : c;
+            io.err << kTool << ": " << paths.folder << ": " << line << '\n';
+        }
+        return kExitFailure;
+    }
     std::error_code ec;
-    if (!fs::exists(enginePath, ec))
-        io.err << kTool << ": warning: no " << output::kEngineFileName << " in " << prog
-               << "; the page needs it beside the data file\n";
+    if (!fs::exists(paths.engine, ec))
+        io.err << kTool << ": warning: no " << output::kEngineFileName << " in "
+               << request.programFolder << "; the page needs it beside the data file\n";
     return kExitOk;
 }
 

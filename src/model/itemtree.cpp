@@ -21,6 +21,17 @@ int subtreeSize(const ItemNode* node) {
 
 } // namespace
 
+ItemNode::~ItemNode() {
+    std::vector<OwnedNode> stack = std::move(children_);
+    while (!stack.empty()) {
+        OwnedNode cur = std::move(stack.back());
+        stack.pop_back();
+        for (auto& c : cur->children_)
+            stack.push_back(std::move(c));
+        cur->children_.clear();
+    }
+}
+
 int ItemNode::level() const {
     int level = -1;
     for (const ItemNode* p = parent_; p; p = p->parent_)
@@ -48,24 +59,12 @@ ItemNode* ItemNode::previousSibling() const {
 }
 
 ItemTree::ItemTree() = default;
+ItemTree::~ItemTree() = default;
 
-ItemTree::~ItemTree() {
-    auto kids = std::move(root_.children_);
-    for (auto& c : kids)
-        destroySubtree(std::move(c));
-}
-
-void ItemTree::destroySubtree(std::unique_ptr<ItemNode> node) {
-    // Deep trees (a file may nest thousands of levels) must not be torn down recursively.
-    std::vector<std::unique_ptr<ItemNode>> stack;
-    stack.push_back(std::move(node));
-    while (!stack.empty()) {
-        auto cur = std::move(stack.back());
-        stack.pop_back();
-        for (auto& c : cur->children_)
-            stack.push_back(std::move(c));
-        cur->children_.clear();
-    }
+void ItemTree::renumberFrom(ItemNode* parent, int row) {
+    auto& kids = parent->children_;
+    for (int i = row; i < parent->childCount(); ++i)
+        kids[static_cast<std::size_t>(i)]->row_ = i;
 }
 
 ItemNode* ItemTree::nextInTreeOrder(const ItemNode* node) {
@@ -81,44 +80,75 @@ ItemNode* ItemTree::nextInTreeOrder(const ItemNode* node) {
 }
 
 ItemNode* ItemTree::insertNode(ItemNode* parent, int row, TItemProps props) {
-    if (observer_)
-        observer_->beforeInsert(parent, row);
     auto node = std::make_unique<ItemNode>();
     node->props_ = std::move(props);
+    return insertSubtree(parent, row, std::move(node));
+}
+
+ItemNode* ItemTree::insertSubtree(ItemNode* parent, int row, OwnedNode node) {
+    if (observer_)
+        observer_->beforeInsert(parent, row);
     node->parent_ = parent;
     ItemNode* raw = node.get();
+    const int size = subtreeSize(raw);
     auto& kids = parent->children_;
     kids.insert(kids.begin() + row, std::move(node));
-    for (int i = row; i < parent->childCount(); ++i)
-        kids[static_cast<std::size_t>(i)]->row_ = i;
-    ++count_;
+    renumberFrom(parent, row);
+    count_ += size;
     if (observer_)
         observer_->afterInsert(raw);
     return raw;
 }
 
-void ItemTree::moveNode(ItemNode* node, ItemNode* newParent, int destRow) {
+RemovedSubtree ItemTree::takeSubtree(ItemNode* node) {
+    RemovedSubtree out;
+    if (!node || node->isRoot())
+        return out;
+    ItemNode* parent = node->parent_;
+    const int row = node->row_;
+    if (observer_)
+        observer_->beforeRemove(node);
+    count_ -= subtreeSize(node);
+    out.node = std::move(parent->children_[static_cast<std::size_t>(row)]);
+    parent->children_.erase(parent->children_.begin() + row);
+    renumberFrom(parent, row);
+    out.node->parent_ = nullptr;
+    out.parent = parent;
+    out.row = row;
+    if (observer_)
+        observer_->afterRemove(parent, row);
+    return out;
+}
+
+bool ItemTree::moveNode(ItemNode* node, ItemNode* newParent, int destRow) {
     ItemNode* oldParent = node->parent_;
     const int oldRow = node->row_;
     if (oldParent == newParent && (destRow == oldRow || destRow == oldRow + 1))
-        return; // already there
+        return false; // already there
     if (observer_)
         observer_->beforeMove(node, newParent, destRow);
     auto& from = oldParent->children_;
-    std::unique_ptr<ItemNode> owned = std::move(from[static_cast<std::size_t>(oldRow)]);
+    OwnedNode owned = std::move(from[static_cast<std::size_t>(oldRow)]);
     from.erase(from.begin() + oldRow);
-    for (int i = oldRow; i < oldParent->childCount(); ++i)
-        from[static_cast<std::size_t>(i)]->row_ = i;
+    renumberFrom(oldParent, oldRow);
     int insertAt = destRow;
     if (oldParent == newParent && oldRow < destRow)
         --insertAt;
     auto& to = newParent->children_;
     to.insert(to.begin() + insertAt, std::move(owned));
     node->parent_ = newParent;
-    for (int i = insertAt; i < newParent->childCount(); ++i)
-        to[static_cast<std::size_t>(i)]->row_ = i;
+    renumberFrom(newParent, insertAt);
     if (observer_)
         observer_->afterMove(node);
+    return true;
+}
+
+void ItemTree::moveTo(ItemNode* node, ItemNode* parent, int row) {
+    if (!node || node->isRoot() || !parent)
+        return;
+    // Rows after the node's own place count one more before it leaves that place.
+    const int dest = (node->parent_ == parent && row > node->row_) ? row + 1 : row;
+    moveNode(node, parent, dest);
 }
 
 void ItemTree::notifyChanged(ItemNode* node) {
@@ -129,7 +159,7 @@ void ItemTree::notifyChanged(ItemNode* node) {
 ItemNode* ItemTree::addItem(ItemNode* relative, bool asChild) {
     if (relative == &root_)
         relative = nullptr;
-    const bool sub = asChild || (relative && relative->level() > 0);
+    const bool sub = asChild || (relative && !relative->parent_->isRoot());
     TItemProps props;
     props.caption = (sub ? "SubItem" : "Item") + std::to_string(itemCounter_);
     ItemNode* parent = &root_;
@@ -141,23 +171,28 @@ ItemNode* ItemTree::addItem(ItemNode* relative, bool asChild) {
 }
 
 TreeOpResult ItemTree::addItemCommand(ItemNode* selection) {
-    return {true, true, addItem(selection, false)};
+    ItemNode* node = addItem(selection, false);
+    TreeOpResult r{true, true, true, node, node, {}};
+    return r;
 }
 
 TreeOpResult ItemTree::addSubItemCommand(ItemNode* selection) {
     if (!selection)
         return {};
-    return {true, true, addItem(selection, true)};
+    ItemNode* node = addItem(selection, true);
+    TreeOpResult r{true, true, true, node, node, {}};
+    return r;
 }
 
 TreeOpResult ItemTree::insertItem(ItemNode* selection) {
     TItemProps props;
     props.caption = "InsertedItem";
-    if (selection)
-        insertNode(selection->parent_, selection->row_, std::move(props));
-    else
-        insertNode(&root_, root_.childCount(), std::move(props));
-    return {true, false, nullptr};
+    ItemNode* node = selection ? insertNode(selection->parent_, selection->row_, std::move(props))
+                               : insertNode(&root_, root_.childCount(), std::move(props));
+    TreeOpResult r;
+    r.changed = r.modified = true;
+    r.created = node;
+    return r;
 }
 
 TreeOpResult ItemTree::deleteItem(ItemNode* selection) {
@@ -168,56 +203,74 @@ TreeOpResult ItemTree::deleteItem(ItemNode* selection) {
         next = selection->previousSibling();
     if (!next && !selection->parent_->isRoot())
         next = selection->parent_;
-    ItemNode* parent = selection->parent_;
-    const int row = selection->row_;
-    if (observer_)
-        observer_->beforeRemove(selection);
-    count_ -= subtreeSize(selection);
-    std::unique_ptr<ItemNode> owned = std::move(parent->children_[static_cast<std::size_t>(row)]);
-    parent->children_.erase(parent->children_.begin() + row);
-    for (int i = row; i < parent->childCount(); ++i)
-        parent->children_[static_cast<std::size_t>(i)]->row_ = i;
-    destroySubtree(std::move(owned));
-    if (observer_)
-        observer_->afterRemove(parent, row);
-    return {true, true, next};
+    TreeOpResult r;
+    r.changed = r.modified = r.select = true;
+    r.node = next;
+    r.removed = takeSubtree(selection);
+    return r;
 }
 
-void ItemTree::deleteAll() {
+std::vector<OwnedNode> ItemTree::takeAll() {
     if (observer_)
-        observer_->beforeClear();
-    auto kids = std::move(root_.children_);
+        observer_->beforeReset();
+    std::vector<OwnedNode> kids = std::move(root_.children_);
     root_.children_.clear();
     for (auto& c : kids)
-        destroySubtree(std::move(c));
+        c->parent_ = nullptr;
     count_ = 0;
     itemCounter_ = 0;
     if (observer_)
-        observer_->afterClear();
+        observer_->afterReset();
+    return kids;
+}
+
+void ItemTree::restoreAll(std::vector<OwnedNode> nodes) {
+    if (observer_)
+        observer_->beforeReset();
+    for (auto& c : nodes) {
+        c->parent_ = &root_;
+        count_ += subtreeSize(c.get());
+        root_.children_.push_back(std::move(c));
+    }
+    renumberFrom(&root_, 0);
+    if (observer_)
+        observer_->afterReset();
+}
+
+void ItemTree::deleteAll() {
+    takeAll(); // the subtrees go when the returned list does
 }
 
 TreeOpResult ItemTree::moveUp(ItemNode* selection) {
     if (!selection || selection->isRoot())
         return {};
+    bool moved = false;
     if (ItemNode* prev = selection->previousSibling())
-        moveNode(selection, selection->parent_, prev->row_);
+        moved = moveNode(selection, selection->parent_, prev->row_);
     else if (!selection->parent_->isRoot())
-        moveNode(selection, selection->parent_->parent_, selection->parent_->row_);
-    return {true, false, nullptr};
+        moved = moveNode(selection, selection->parent_->parent_, selection->parent_->row_);
+    TreeOpResult r;
+    r.changed = moved;
+    r.modified = true;
+    return r;
 }
 
 TreeOpResult ItemTree::moveDown(ItemNode* selection) {
     if (!selection || selection->isRoot())
         return {};
+    bool moved = false;
     if (selection->nextSibling()) {
-        moveNode(selection, selection->parent_, selection->row_ + 2);
+        moved = moveNode(selection, selection->parent_, selection->row_ + 2);
     } else if (!selection->hasChildren()) {
         // The item after it in tree order lies beyond its parent: go up past that ancestor.
         ItemNode* target = nextInTreeOrder(selection);
         if (target)
-            moveNode(selection, target->parent_, target->row_);
+            moved = moveNode(selection, target->parent_, target->row_);
     }
-    return {true, false, nullptr};
+    TreeOpResult r;
+    r.changed = moved;
+    r.modified = true;
+    return r;
 }
 
 bool ItemTree::copyItem(const ItemNode* selection) {
@@ -232,90 +285,114 @@ TreeOpResult ItemTree::pasteItem(ItemNode* selection) {
     if (!selection || selection->isRoot() || !clipboardFilled_)
         return {};
     ItemNode* parent = selection->parent_;
-    insertNode(parent, parent->childCount(), clipboard_);
-    return {true, false, nullptr};
+    TreeOpResult r;
+    r.changed = r.modified = true;
+    r.created = insertNode(parent, parent->childCount(), clipboard_);
+    return r;
 }
 
 TreeOpResult ItemTree::dropItem(ItemNode* dragged, DropZone zone, ItemNode* target) {
     if (!dragged || dragged->isRoot())
         return {};
+    ItemNode* parent = nullptr;
+    int destRow = 0;
     switch (zone) {
     case DropZone::OnItem:
         if (!target || target->isRoot() || target->isInSubtreeOf(dragged))
             return {};
-        moveNode(dragged, target, target->childCount());
-        return {true, false, target};
+        parent = target;
+        destRow = target->childCount();
+        break;
     case DropZone::EmptySpace:
-        moveNode(dragged, &root_, root_.childCount());
-        return {true, false, &root_};
+        parent = &root_;
+        destRow = root_.childCount();
+        break;
     case DropZone::Indentation:
         if (!target || target->isRoot() || target->isInSubtreeOf(dragged))
             return {};
-        {
-            ItemNode* parent = target->parent_;
-            moveNode(dragged, parent, target->row_);
-            return {true, false, parent};
-        }
-    case DropZone::Elsewhere:
+        parent = target->parent_;
+        destRow = target->row_;
         break;
+    case DropZone::Elsewhere:
+        return {};
     }
-    return {};
+    TreeOpResult r;
+    r.changed = moveNode(dragged, parent, destRow);
+    r.modified = true;
+    r.node = parent;
+    return r;
 }
 
 TreeOpResult ItemTree::rename(ItemNode* node, const std::string& text) {
     if (!node || node->isRoot())
         return {};
-    node->props_.caption = text;
-    notifyChanged(node);
-    return {true, false, nullptr};
+    TItemProps props = node->props_;
+    props.caption = text;
+    TreeOpResult r;
+    r.changed = replaceProps(node, std::move(props)).caption != text;
+    r.modified = true;
+    return r;
 }
 
 TreeOpResult ItemTree::setField(ItemNode* node, ItemField field, const std::string& text) {
     if (!node || node->isRoot())
         return {};
-    TItemProps& p = node->props_;
+    TItemProps props = node->props_;
     switch (field) {
     case ItemField::Link:
-        p.link = text;
+        props.link = text;
         break;
     case ItemField::Img1:
-        p.img1 = text;
+        props.img1 = text;
         break;
     case ItemField::Img2:
-        p.img2 = text;
+        props.img2 = text;
         break;
     case ItemField::Target:
-        p.target = text;
+        props.target = text;
         break;
     case ItemField::Tip:
-        p.tip = text;
+        props.tip = text;
         break;
     }
-    notifyChanged(node);
-    return {true, false, nullptr};
+    TreeOpResult r;
+    r.changed = replaceProps(node, props) != props;
+    r.modified = true;
+    return r;
 }
 
 TreeOpResult ItemTree::setItemStyle(ItemNode* node, int32_t index) {
     if (!node || node->isRoot())
         return {};
-    node->props_.itemStyle = index;
-    notifyChanged(node);
-    return {true, false, nullptr};
+    TItemProps props = node->props_;
+    props.itemStyle = index;
+    TreeOpResult r;
+    r.changed = replaceProps(node, std::move(props)).itemStyle != index;
+    r.modified = true;
+    return r;
 }
 
 TreeOpResult ItemTree::setSmStyle(ItemNode* node, int32_t index) {
     if (!node || node->isRoot())
         return {};
-    node->props_.smStyle = index;
-    notifyChanged(node);
-    return {true, false, nullptr};
+    TItemProps props = node->props_;
+    props.smStyle = index;
+    TreeOpResult r;
+    r.changed = replaceProps(node, std::move(props)).smStyle != index;
+    r.modified = true;
+    return r;
 }
 
 void ItemTree::setProps(ItemNode* node, TItemProps props) {
+    replaceProps(node, std::move(props));
+}
+
+TItemProps ItemTree::replaceProps(ItemNode* node, TItemProps props) {
     if (!node || node->isRoot())
-        return;
-    node->props_ = std::move(props);
+        return props;
+    TItemProps old = std::exchange(node->props_, std::move(props));
     notifyChanged(node);
+    return old;
 }
 
 void ItemTree::forEach(const std::function<void(ItemNode&, int level)>& fn) {

@@ -26,8 +26,15 @@ struct TItemProps {
 class ItemTree;
 
 // A node of the tree. The invisible root has no parent; top-level items are its children.
+// A node owns its subtree; a subtree taken out of the tree (for undo) stays whole until it is put
+// back or destroyed.
 class ItemNode {
 public:
+    ItemNode() = default;
+    ~ItemNode(); // tears the subtree down without recursion: files may nest thousands of levels
+    ItemNode(const ItemNode&) = delete;
+    ItemNode& operator=(const ItemNode&) = delete;
+
     const TItemProps& props() const { return props_; }
     ItemNode* parent() const { return parent_; } // the root for top-level items
     int row() const { return row_; }             // position among its siblings
@@ -48,29 +55,47 @@ private:
     std::vector<std::unique_ptr<ItemNode>> children_;
 };
 
+using OwnedNode = std::unique_ptr<ItemNode>;
+
 // Told about every change so that a view can follow without rebuilding. `parent` is never null:
-// top-level items have the tree's root as parent.
+// top-level items have the tree's root as parent. Inserted and removed nodes come with their
+// whole subtrees.
 class ItemTreeObserver {
 public:
     virtual ~ItemTreeObserver() = default;
-    virtual void beforeInsert(ItemNode* parent, int row) = 0;
-    virtual void afterInsert(ItemNode* node) = 0;
-    virtual void beforeRemove(ItemNode* node) = 0;
-    virtual void afterRemove(ItemNode* parent, int row) = 0;
+    virtual void beforeInsert(ItemNode* parent, int row) { (void)parent, (void)row; }
+    virtual void afterInsert(ItemNode* node) { (void)node; }
+    virtual void beforeRemove(ItemNode* node) { (void)node; }
+    virtual void afterRemove(ItemNode* parent, int row) { (void)parent, (void)row; }
     // `destRow` counts in `newParent`'s children before the node leaves its old place.
-    virtual void beforeMove(ItemNode* node, ItemNode* newParent, int destRow) = 0;
-    virtual void afterMove(ItemNode* node) = 0;
-    virtual void changed(ItemNode* node) = 0;
-    virtual void beforeClear() = 0;
-    virtual void afterClear() = 0;
+    virtual void beforeMove(ItemNode* node, ItemNode* newParent, int destRow) {
+        (void)node, (void)newParent, (void)destRow;
+    }
+    virtual void afterMove(ItemNode* node) { (void)node; }
+    virtual void changed(ItemNode* node) { (void)node; }
+    // The whole tree is replaced at once (Delete All and its undo).
+    virtual void beforeReset() {}
+    virtual void afterReset() {}
 };
 
-// What an operation did: whether it marks the project modified, and, when `select` is set, the
-// node the caller should select next (null: select nothing). Without `select` the selection stays.
+// A subtree taken out of the tree, with the place it came from, so that it can be put back.
+struct RemovedSubtree {
+    OwnedNode node;
+    ItemNode* parent = nullptr;
+    int row = 0;
+};
+
+// What an operation did. `changed`: the tree is different; `modified`: the operation marks the
+// project modified (Move Up marks it even when nothing moves). When `select` is set, `node` is the
+// node the caller should select next (null: select nothing); without it the selection stays.
+// `created` is a node the operation made; `removed` what it took out.
 struct TreeOpResult {
+    bool changed = false;
     bool modified = false;
     bool select = false;
     ItemNode* node = nullptr;
+    ItemNode* created = nullptr;
+    RemovedSubtree removed;
 };
 
 enum class ItemField { Link, Img1, Img2, Target, Tip };
@@ -108,11 +133,15 @@ public:
     TreeOpResult addSubItemCommand(ItemNode* selection); // Add SubItem
     // "InsertedItem" just before the selection; the last top-level item without one.
     TreeOpResult insertItem(ItemNode* selection);
-    // Removes the selection with its subtree; `node` is the next sibling, else the previous one,
-    // else the parent, else none.
+    // Takes the selection with its subtree out of the tree into `removed`; `node` is the next
+    // sibling, else the previous one, else the parent, else none.
     TreeOpResult deleteItem(ItemNode* selection);
     // Removes every item and sets the item counter to 0.
     void deleteAll();
+    // Delete All that keeps what it removes: the top-level subtrees in order (counter to 0).
+    std::vector<OwnedNode> takeAll();
+    // Puts subtrees taken by takeAll back as the whole tree (the tree must be empty).
+    void restoreAll(std::vector<OwnedNode> nodes);
     TreeOpResult moveUp(ItemNode* selection);
     TreeOpResult moveDown(ItemNode* selection);
     bool copyItem(const ItemNode* selection);
@@ -126,6 +155,16 @@ public:
     TreeOpResult setSmStyle(ItemNode* node, int32_t index);
     // Replaces the whole record (the reader fills new items this way).
     void setProps(ItemNode* node, TItemProps props);
+    // Replaces the record and returns the old one.
+    TItemProps replaceProps(ItemNode* node, TItemProps props);
+
+    // The reversible primitives that undo is built on.
+    // Takes `node` with its subtree out; the tree no longer counts it.
+    RemovedSubtree takeSubtree(ItemNode* node);
+    // Puts a subtree back as child `row` of `parent`.
+    ItemNode* insertSubtree(ItemNode* parent, int row, OwnedNode node);
+    // Moves `node` so that it becomes child `row` of `parent` (counted after the move).
+    void moveTo(ItemNode* node, ItemNode* parent, int row);
 
     bool clipboardFilled() const { return clipboardFilled_; }
     const TItemProps& clipboard() const { return clipboard_; }
@@ -139,9 +178,10 @@ public:
 
 private:
     ItemNode* insertNode(ItemNode* parent, int row, TItemProps props);
-    void moveNode(ItemNode* node, ItemNode* newParent, int destRow);
+    // Returns whether the node moved.
+    bool moveNode(ItemNode* node, ItemNode* newParent, int destRow);
     void notifyChanged(ItemNode* node);
-    static void destroySubtree(std::unique_ptr<ItemNode> node);
+    static void renumberFrom(ItemNode* parent, int row);
 
     ItemNode root_;
     int count_ = 0;

@@ -30,19 +30,19 @@ std::string_view nameAt(const std::array<std::string_view, N>& names, int index)
 void applyDefaults(TPropType& p) {
     if (p.name == "DX")
         p.value = -5;
-    if (p.typeName == "color")
+    if (p.kind == ParamKind::Color)
         p.num = -1;
-    if (p.typeName == "alignment")
+    if (p.kind == ParamKind::Alignment)
         p.num = -1;
     if (p.name == "pressedItem")
         p.value = -2;
-    if (p.typeName == "transition")
+    if (p.kind == ParamKind::Transition)
         p.value = 24;
     if (p.name == "transDuration")
         p.value = 300;
-    if (p.typeName == "percents")
+    if (p.kind == ParamKind::Percents)
         p.value = 100;
-    if (p.typeName == "fontStyle") {
+    if (p.kind == ParamKind::FontStyle) {
         p.num = 8;
         p.flag = 0;
         p.text = "Tahoma";
@@ -79,16 +79,42 @@ void applyArrayConstraint(TPropType& p, std::string_view rest) {
     p.text = "Array";
     p.num = leadingDecimal(rest);
     const auto n = static_cast<std::size_t>(p.num < 0 ? 0 : p.num);
-    if (p.typeName == "imgArray") {
+    if (p.kind == ParamKind::ImgArray) {
         p.strList.assign(n, std::string());
-    } else if (p.typeName == "fontDecorArray") {
+    } else if (p.kind == ParamKind::FontDecorArray) {
         p.intList.assign(n, 0);
-    } else if (p.typeName == "colorArray" || p.typeName == "borderStyleArray") {
+    } else if (p.kind == ParamKind::ColorArray || p.kind == ParamKind::BorderStyleArray) {
         p.intList.assign(n, -1);
     }
 }
 
 } // namespace
+
+ParamKind paramKindOf(std::string_view t) {
+    static constexpr std::pair<std::string_view, ParamKind> kKinds[] = {
+        {"img", ParamKind::Img},
+        {"bool", ParamKind::Bool},
+        {"int", ParamKind::Int},
+        {"strs", ParamKind::Strs},
+        {"fontStyle", ParamKind::FontStyle},
+        {"colorArray", ParamKind::ColorArray},
+        {"fontDecorArray", ParamKind::FontDecorArray},
+        {"borderStyleArray", ParamKind::BorderStyleArray},
+        {"imgArray", ParamKind::ImgArray},
+        {"color", ParamKind::Color},
+        {"alignment", ParamKind::Alignment},
+        {"percents", ParamKind::Percents},
+        {"transition", ParamKind::Transition},
+    };
+    for (const auto& [keyword, kind] : kKinds)
+        if (keyword == t)
+            return kind;
+    return ParamKind::Unknown;
+}
+
+bool isColorListText(const TPropType& param) {
+    return param.kind == ParamKind::ColorArray && param.name == "menuBorderColor";
+}
 
 std::string_view paramDefinition(int row) {
     return detail::kParamDefinitions.at(row);
@@ -110,6 +136,7 @@ TPropType parseParamDefinition(std::string_view def) {
     if (typeEnd == std::string_view::npos)
         typeEnd = rest.find(',');
     p.typeName = std::string(rest.substr(0, typeEnd));
+    p.kind = paramKindOf(p.typeName);
     std::string_view tail =
         typeEnd == std::string_view::npos ? std::string_view() : rest.substr(typeEnd);
 
@@ -118,7 +145,7 @@ TPropType parseParamDefinition(std::string_view def) {
         return p;
 
     if (tail.front() == ':') {
-        if (p.typeName == "strs") {
+        if (p.kind == ParamKind::Strs) {
             tail.remove_prefix(1);
             // Every ","-terminated entry counts; text after the last "," is dropped.
             for (auto comma = tail.find(','); comma != std::string_view::npos;
@@ -132,7 +159,7 @@ TPropType parseParamDefinition(std::string_view def) {
     }
 
     tail.remove_prefix(1); // the ","
-    if (p.typeName == "int")
+    if (p.kind == ParamKind::Int)
         applyIntConstraint(p, tail);
     else if (contains(p.typeName, "Array"))
         applyArrayConstraint(p, tail);

@@ -9,11 +9,34 @@
 
 namespace menuloom::model {
 
-// One parameter. Which fields carry the value depends on `typeName`.
+// The type of a parameter, derived once from its type keyword. Code that treats parameters by
+// type switches on it (without a default, so that a missed kind is a compiler warning).
+enum class ParamKind {
+    Img,              // "img": an image path in `text`
+    Bool,             // "bool": `boolValue`
+    Int,              // "int": `value`; constraint in `text`, bound in `num`
+    Strs,             // "strs": choice `num` of `strList`, or custom `text` when `flag` is 1
+    FontStyle,        // "fontStyle": weight `flag`, size `num`, family `text`
+    ColorArray,       // "colorArray": N colours in `intList`
+    FontDecorArray,   // "fontDecorArray": N decoration indexes in `intList`
+    BorderStyleArray, // "borderStyleArray": N border style codes in `intList`
+    ImgArray,         // "imgArray": N image paths in `strList`
+    Color,            // "color": colour in `num`
+    Alignment,        // "alignment": alignment code in `num`
+    Percents,         // "percents": `value` 0..100
+    Transition,       // "transition": `value` 0..24
+    Unknown,          // any other keyword (the fixed definitions have none)
+};
+
+// The kind of a type keyword ("colorArray" gives ColorArray).
+ParamKind paramKindOf(std::string_view typeName);
+
+// One parameter. Which fields carry the value depends on its kind.
 struct TPropType {
     std::string name;
     std::string typeName;
-    std::vector<std::string> strList; // choices of "strs"; the paths of "imgArray"
+    ParamKind kind = ParamKind::Unknown; // derived from `typeName`
+    std::vector<std::string> strList;    // choices of "strs"; the paths of "imgArray"
     int32_t num = 0;       // bound, array length, colour, alignment, font size or choice index
     int32_t flag = 0;      // quoted-text mark ("^str", custom "strs" text); font weight index
     std::string text;      // constraint keyword or "Array"; font family; image path; custom text
@@ -40,6 +63,10 @@ void buildParamTable(TProps& table);
 
 // Row of the parameter named `name`, or -1.
 int findParam(const TProps& table, std::string_view name);
+
+// The one colour list written and read as a single text of blank-separated colours instead of an
+// array ("menuBorderColor").
+bool isColorListText(const TPropType& param);
 
 // Name tables shared by parameters and styles.
 inline constexpr std::array<std::string_view, 4> kDecorationNames = {"none", "underline",

@@ -18,22 +18,30 @@ std::string fontDescription(const TStyle& style) {
     return fontDescription(style.fontWeight, style.fontSize, style.fontName);
 }
 
-void renumberItemStyleRefs(ItemTree& tree, int k) {
+std::vector<StyleRefChange> renumberItemStyleRefs(ItemTree& tree, int k) {
+    std::vector<StyleRefChange> changes;
     tree.forEach([&](ItemNode& node, int) {
         const int32_t s = node.props().itemStyle;
         const int32_t r = renumbered(s, k);
-        if (r != s)
+        if (r != s) {
+            changes.push_back({&node, s});
             tree.setItemStyle(&node, r);
+        }
     });
+    return changes;
 }
 
-void renumberSmStyleRefs(ItemTree& tree, int k) {
+std::vector<StyleRefChange> renumberSmStyleRefs(ItemTree& tree, int k) {
+    std::vector<StyleRefChange> changes;
     tree.forEach([&](ItemNode& node, int) {
         const int32_t s = node.props().smStyle;
         const int32_t r = renumbered(s, k);
-        if (r != s)
+        if (r != s) {
+            changes.push_back({&node, s});
             tree.setSmStyle(&node, r);
+        }
     });
+    return changes;
 }
 
 int appendDefaultStyle(ItemStyleList& list) {

@@ -133,6 +133,13 @@ public:
         return list;
     }
 
+    // Puts an entry back at position k (0..size), as it was before a removal.
+    void insertAt(int k, std::string name, Record record) {
+        records_.insert(records_.begin() + k, std::move(record));
+        names_.insert(names_.begin() + k, std::move(name));
+    }
+    void setCounter(int value) { counter_ = value; }
+
     // Removes entry k only; callers renumber the items' references (see below).
     bool removeAt(int k) {
         if (!valid(k))
@@ -171,10 +178,16 @@ public:
     SmStyleList() : StyleList<TSmStyle>("Submenu Style ") {}
 };
 
+// An item whose style reference a deletion changed, with the reference it had before.
+struct StyleRefChange {
+    ItemNode* node = nullptr;
+    int32_t old = -1;
+};
+
 // After style k was deleted (k = -1: all styles), items follow their styles: references to k
-// become -1, those above k move down by one.
-void renumberItemStyleRefs(ItemTree& tree, int k);
-void renumberSmStyleRefs(ItemTree& tree, int k);
+// become -1, those above k move down by one. Returns the items changed, in tree order.
+std::vector<StyleRefChange> renumberItemStyleRefs(ItemTree& tree, int k);
+std::vector<StyleRefChange> renumberSmStyleRefs(ItemTree& tree, int k);
 
 int appendDefaultStyle(ItemStyleList& list);
 int appendDefaultSmStyle(SmStyleList& list);

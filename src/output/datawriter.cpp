@@ -151,30 +151,30 @@ std::string formatPath(std::string_view path, bool quote, const PathContext& ctx
 }
 
 std::string formatParameterValue(const TPropType& p, const PathContext& ctx) {
-    const std::string& type = p.typeName;
-    if (type == "img")
+    switch (p.kind) {
+    case ParamKind::Img:
         return formatPath(p.text, true, ctx);
-    if (type == "bool")
+    case ParamKind::Bool:
         return p.boolValue ? "1" : "0";
-    if (type == "int") {
+    case ParamKind::Int:
         if (p.text == "percents" && p.boolValue == 0)
             return quoted(std::to_string(p.value) + "%");
         if (p.flag == 1)
             return quoted(std::to_string(p.value));
         return std::to_string(p.value);
-    }
-    if (type == "strs")
+    case ParamKind::Strs:
         return quoted(p.flag == 1 ? std::string_view(p.text) : choiceAt(p.strList, p.num));
-    if (type == "fontStyle")
+    case ParamKind::FontStyle:
         return quoted(fontDescription(p.flag, p.num, p.text));
-    if (type == "color")
+    case ParamKind::Color:
         return quoted(formatColor(p.num));
-    if (type == "alignment")
+    case ParamKind::Alignment:
         return quoted(alignmentName(p.num));
-    if (type == "percents" || type == "transition")
+    case ParamKind::Percents:
+    case ParamKind::Transition:
         return std::to_string(p.value);
-    if (type == "colorArray") {
-        if (p.name == "menuBorderColor") {
+    case ParamKind::ColorArray:
+        if (isColorListText(p)) {
             // One CSS-like text of the set colours, each followed by a blank.
             std::string s;
             for (int32_t c : p.intList)
@@ -183,14 +183,16 @@ std::string formatParameterValue(const TPropType& p, const PathContext& ctx) {
             return quoted(s);
         }
         return arrayOf(p.intList, [](int32_t c) { return formatColor(c); });
-    }
-    if (type == "fontDecorArray")
+    case ParamKind::FontDecorArray:
         return arrayOf(p.intList, [](int32_t v) { return decorationName(v); });
-    if (type == "borderStyleArray")
+    case ParamKind::BorderStyleArray:
         return arrayOf(p.intList, [](int32_t v) { return borderStyleName(v); });
-    if (type == "imgArray")
+    case ParamKind::ImgArray:
         return arrayOf(p.strList,
                        [&](const std::string& path) { return formatPath(path, false, ctx); });
+    case ParamKind::Unknown:
+        break;
+    }
     return {};
 }
 

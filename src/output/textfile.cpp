@@ -1,7 +1,8 @@
 #include "output/textfile.h"
 
+#include "util/systemmessage.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -15,7 +16,7 @@ WriteResult failure(WriteResult::Kind kind, int err, const std::string& path) {
     WriteResult r;
     r.kind = kind;
     r.code = std::error_code(err, std::generic_category());
-    r.message = systemMessage(err);
+    r.message = util::systemMessage(err);
     r.path = path;
     return r;
 }
@@ -30,10 +31,6 @@ std::string folderPart(const std::string& path) {
 }
 
 } // namespace
-
-std::string systemMessage(int errnoValue) {
-    return std::strerror(errnoValue);
-}
 
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
                                 const ChunkWriter& writer) {

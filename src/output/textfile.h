@@ -21,9 +21,6 @@ struct WriteResult {
     explicit operator bool() const { return ok(); }
 };
 
-// The system's message text for an errno value.
-std::string systemMessage(int errnoValue);
-
 // Writes one chunk to a file descriptor; returns the bytes written or -1 with errno set.
 // Tests replace it to fail half-way.
 using ChunkWriter = std::function<long(int fd, const char* data, std::size_t size)>;

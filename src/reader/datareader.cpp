@@ -1,11 +1,11 @@
 #include "reader/datareader.h"
 
-#include "output/textfile.h"
 #include "reader/blockreader.h"
 #include "reader/encoding.h"
 #include "reader/linelist.h"
 #include "reader/paramreader.h"
 #include "reader/readstop.h"
+#include "util/systemmessage.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -21,7 +21,7 @@ ReadResult openFailure(int error) {
     ReadResult r;
     r.status = ReadResult::Status::OpenFailed;
     r.code = std::error_code(error, std::generic_category());
-    r.message = output::systemMessage(error);
+    r.message = util::systemMessage(error);
     return r;
 }
 

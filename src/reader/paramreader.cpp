@@ -99,13 +99,15 @@ int findLineParameter(const model::TProps& table, std::string_view blankFreeLine
 }
 
 void readParameterValue(TPropType& p, std::string_view value) {
-    const std::string& type = p.typeName;
-    if (type == "img") {
+    switch (p.kind) {
+    case model::ParamKind::Img:
         p.text = imagePath(unquote(value));
-    } else if (type == "bool") {
+        break;
+    case model::ParamKind::Bool:
         // Not unquoted: a digit in double quotes is no number.
         p.boolValue = static_cast<uint8_t>(std::clamp(strictInt(value).value, 0, 1));
-    } else if (type == "int") {
+        break;
+    case model::ParamKind::Int: {
         std::string text = unquote(value);
         if (p.text == "percents") {
             readPercentValue(p, std::move(text));
@@ -115,40 +117,56 @@ void readParameterValue(TPropType& p, std::string_view value) {
                 v = p.num;
             p.value = v;
         }
-    } else if (type == "percents") {
+        break;
+    }
+    case model::ParamKind::Percents:
         readPercentValue(p, unquote(value));
-    } else if (type == "transition") {
+        break;
+    case model::ParamKind::Transition:
         p.value = std::clamp(strictInt(unquote(value)).value, 0, 24);
-    } else if (type == "strs") {
+        break;
+    case model::ParamKind::Strs:
         readStrs(p, unquote(value));
-    } else if (type == "color") {
+        break;
+    case model::ParamKind::Color:
         p.num = colorFromText(unquote(value));
-    } else if (type == "alignment") {
+        break;
+    case model::ParamKind::Alignment:
         p.num = lookupAlignment(unquote(value));
-    } else if (type == "fontStyle") {
+        break;
+    case model::ParamKind::FontStyle: {
         TFontParams font = fontDescriptionOrStop(unquote(value));
         p.text = std::move(font.family);
         p.num = font.size;
         p.flag = font.weight;
-    } else if (type == "colorArray") {
-        // menuBorderColor is one text of blank-separated colours; the others are arrays.
+        break;
+    }
+    case model::ParamKind::ColorArray: {
+        // One parameter is a text of blank-separated colours; the others are arrays.
         std::string prepared;
-        if (p.name == "menuBorderColor") {
+        if (model::isColorListText(p)) {
             prepared = std::string(value);
             std::replace(prepared.begin(), prepared.end(), ' ', ',');
         } else {
             prepared = withoutChars(value, " []");
         }
         readArray(p, p.intList, prepared, [](const std::string& f) { return colorFromText(f); });
-    } else if (type == "fontDecorArray") {
+        break;
+    }
+    case model::ParamKind::FontDecorArray:
         readArray(p, p.intList, withoutChars(value, " []"),
                   [](const std::string& f) { return lookupDecoration(f); });
-    } else if (type == "borderStyleArray") {
+        break;
+    case model::ParamKind::BorderStyleArray:
         readArray(p, p.intList, withoutChars(value, " []"),
                   [](const std::string& f) { return lookupBorderStyle(f); });
-    } else if (type == "imgArray") {
+        break;
+    case model::ParamKind::ImgArray:
         readArray(p, p.strList, withoutChars(value, " []"),
                   [](const std::string& f) { return imagePath(f); });
+        break;
+    case model::ParamKind::Unknown:
+        break;
     }
 }
 

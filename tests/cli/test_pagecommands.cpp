@@ -73,4 +73,13 @@ TEST(CliExport, WritesTheThreeFilesAndRefusesToReplaceThem) {
               cli::kExitFailure);
     EXPECT_NE(err.find("No such file or directory"), std::string::npos);
     EXPECT_EQ(run({"export", in}), cli::kExitUsage);
+
+    // A folder that does not exist yet is made, parents included.
+    const std::string fresh = (dir.path / "site" / "menu").string();
+    ASSERT_EQ(run({"export", in, fresh}, &err), cli::kExitOk) << err;
+    EXPECT_EQ(slurp(fresh + "/zel_data.js"), slurp(in));
+    // One that cannot be made is reported, with nothing written.
+    std::ofstream(dir.path / "file", std::ios::binary) << "x";
+    EXPECT_EQ(run({"export", in, (dir.path / "file" / "sub").string()}, &err), cli::kExitFailure);
+    EXPECT_NE(err.find("Not a directory"), std::string::npos) << err;
 }

@@ -51,8 +51,8 @@ struct Recorder : ItemTreeObserver {
             EXPECT_EQ(n->parent()->child(i)->row(), i);
     }
     void changed(ItemNode* n) override { log << "c" << n->props().caption << ' '; }
-    void beforeClear() override { log << "clear "; }
-    void afterClear() override {}
+    void beforeReset() override { log << "clear "; }
+    void afterReset() override {}
 };
 
 // Item0(SubItem2 SubItem3(SubItem4)) Item1

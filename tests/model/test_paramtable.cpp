@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <sstream>
+
 using namespace menuloom::model;
 
 namespace {
@@ -162,4 +166,76 @@ TEST(ParamTable, IntegerInputRules) {
     EXPECT_TRUE(applyIntInput(width, acceptIntInput(width, "70")));
     EXPECT_EQ(width.value, 70);
     EXPECT_EQ(width.boolValue, 1);
+}
+
+// The engine keeps its own table of the parameters it reads ("name: ['kind', ...]," one per
+// line, in file order). It must read every parameter the designer writes, as what it is.
+TEST(ParamTable, EngineReadsTheSameParametersAsTheirKinds) {
+    std::ifstream in(std::string(MENULOOM_TEST_DATA) + "/../../engine/zelmenu.js");
+    ASSERT_TRUE(in) << "engine/zelmenu.js";
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string source = text.str();
+    const auto open = source.find("const PARAMS = {");
+    ASSERT_NE(open, std::string::npos);
+    const auto close = source.find("\n  };", open);
+    std::istringstream table(source.substr(open, close - open));
+
+    static const std::regex entry(R"(^\s*(\w+): \['(\w+)',\s*(\d+)?)");
+    std::vector<std::pair<std::string, std::string>> engine;
+    std::vector<int> lengths;
+    for (std::string line; std::getline(table, line);) {
+        std::smatch m;
+        if (std::regex_search(line, m, entry)) {
+            engine.emplace_back(m[1], m[2]);
+            lengths.push_back(m[3].matched ? std::stoi(m[3]) : -1);
+        }
+    }
+    TProps t;
+    buildParamTable(t);
+    ASSERT_EQ(engine.size(), t.size());
+
+    auto compatible = [](const TPropType& p, const std::string& kind) -> bool {
+        switch (p.kind) {
+        case ParamKind::Img:
+            return kind == "img";
+        case ParamKind::Bool:
+            return kind == "bool";
+        case ParamKind::Int:
+            if (p.text == "percents")
+                return kind == "len";
+            return kind == "int" || (kind == "uint" && p.text == ">=" && p.num == 0);
+        case ParamKind::Strs:
+            return kind == "text" || kind == "cursor";
+        case ParamKind::FontStyle:
+            return kind == "font";
+        case ParamKind::ColorArray:
+            return kind == (isColorListText(p) ? "borderColor" : "colors");
+        case ParamKind::FontDecorArray:
+            return kind == "decos";
+        case ParamKind::BorderStyleArray:
+            return kind == "borders";
+        case ParamKind::ImgArray:
+            return kind == "imgs";
+        case ParamKind::Color:
+            return kind == "color";
+        case ParamKind::Alignment:
+            return kind == "align";
+        case ParamKind::Percents:
+            return kind == "percent";
+        case ParamKind::Transition:
+            return kind == "transition";
+        case ParamKind::Unknown:
+            break;
+        }
+        return false;
+    };
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        SCOPED_TRACE(t[i].name);
+        EXPECT_EQ(engine[i].first, t[i].name);
+        EXPECT_TRUE(compatible(t[i], engine[i].second)) << engine[i].second;
+        // Arrays: the engine reads as many entries as the designer writes.
+        if (t[i].text == "Array" && !isColorListText(t[i]))
+            EXPECT_EQ(lengths[i], t[i].num);
+    }
 }

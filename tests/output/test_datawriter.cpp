@@ -1,4 +1,5 @@
 #include "output/datawriter.h"
+#include "util/systemmessage.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 using namespace menuloom::model;
 using namespace menuloom::output;
+namespace util = menuloom::util;
 namespace fs = std::filesystem;
 
 namespace {
@@ -252,7 +254,7 @@ TEST(DataWriter, FailedWritesKeepThePreviousFile) {
     auto missing = writeDataFile(p, (dir.path / "no" / "such" / "x.js").string(), false);
     EXPECT_EQ(missing.kind, WriteResult::Kind::CreateFailed);
     EXPECT_EQ(missing.code, std::errc::no_such_file_or_directory);
-    EXPECT_EQ(missing.message, systemMessage(ENOENT));
+    EXPECT_EQ(missing.message, util::systemMessage(ENOENT));
 
     ASSERT_TRUE(writeFileAtomically(target, "previous\r\n"));
     // The disk fills up half-way: the error is reported and the old file is whole.
