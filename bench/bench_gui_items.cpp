@@ -1,9 +1,11 @@
 // The item area with a 10,000-item menu: selecting an item and moving it, through the view and the
-// buttons, beside the same core operations without any view; and opening the menu's data file
-// until the tree is shown, beside reading the same file into a project that no view watches.
+// buttons, beside the same core operations without any view; opening the menu's data file
+// until the tree is shown, beside reading the same file into a project that no view watches; and
+// the undo and redo of "Delete All" beside "Delete All" itself.
 // Run offscreen (the default when no platform is given).
 
 #include "../tests/app/fakeprompter.h"
+#include "app/document.h"
 #include "app/itemeditor.h"
 #include "menugen.h"
 #include "output/datawriter.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTreeView>
+#include <QUndoStack>
 
 #include <filesystem>
 #include <vector>
@@ -26,19 +29,15 @@ constexpr int kItems = 10000;
 
 // One project and one shown item area, built once for all benchmarks of the run.
 struct Area {
-    model::Project project;
+    app::Document document;
+    model::Project& project = document.mutableProject();
     app::testing::FakePrompter prompter;
-    int modified = 0;
     std::unique_ptr<app::ItemEditor> editor;
 
     Area() {
-        bench::generateMenu(project, kItems);
-        app::ItemEditorHooks hooks;
-        hooks.markModified = [this] { ++modified; };
-        hooks.hideValueEditor = [] {};
-        hooks.workingFolder = [] { return QString("/tmp/"); };
-        hooks.startFolder = [] { return QString("/tmp"); };
-        editor = std::make_unique<app::ItemEditor>(project, prompter, hooks);
+        document.replaceProject([](model::Project& p) { bench::generateMenu(p, kItems); });
+        project.workingFolder = "/tmp/";
+        editor = std::make_unique<app::ItemEditor>(document, prompter, "/tmp");
         editor->resize(900, 600);
         editor->show();
         editor->rebuildStyleLists();
@@ -72,9 +71,16 @@ struct Area {
     }
 };
 
-Area& area() {
-    static Area a;
+// Built on first use; it must go before the application object does.
+std::unique_ptr<Area>& areaSlot() {
+    static std::unique_ptr<Area> a;
     return a;
+}
+
+Area& area() {
+    if (!areaSlot())
+        areaSlot() = std::make_unique<Area>();
+    return *areaSlot();
 }
 
 void BM_SelectItem_View(benchmark::State& state) {
@@ -156,16 +162,16 @@ std::string menuFile() {
 }
 
 // Opening the 10,000-item file until the tree is laid out and painted: the reset, the reader
-// with the view detached, the one model reset and the first paint.
+// while the view waits, the one model reset and the first paint.
 void BM_OpenFileShown(benchmark::State& state) {
     Area& a = area();
     const std::string path = menuFile();
     for (auto _ : state) {
-        a.editor->suspendUpdates();
-        a.project.reset();
-        auto result = reader::readDataFile(a.project, path);
-        a.editor->resumeUpdates();
-        a.editor->rebuildStyleLists();
+        reader::ReadResult result;
+        a.document.replaceProject([&](model::Project& p) {
+            p.reset();
+            result = reader::readDataFile(p, path);
+        });
         a.paint();
         benchmark::DoNotOptimize(result);
     }
@@ -190,11 +196,7 @@ BENCHMARK(BM_OpenFileCore)->Unit(benchmark::kMillisecond);
 void BM_ShowTree(benchmark::State& state) {
     Area& a = area();
     for (auto _ : state) {
-        state.PauseTiming();
-        a.editor->suspendUpdates();
-        a.paint();
-        state.ResumeTiming();
-        a.editor->resumeUpdates();
+        a.document.replaceProject([](model::Project&) {});
         a.paint();
     }
 }
@@ -204,17 +206,78 @@ BENCHMARK(BM_ShowTree)->Unit(benchmark::kMillisecond);
 void BM_ShowTreeExpanded(benchmark::State& state) {
     Area& a = area();
     for (auto _ : state) {
-        state.PauseTiming();
-        a.editor->suspendUpdates();
-        a.paint();
-        state.ResumeTiming();
-        a.editor->resumeUpdates();
+        a.document.replaceProject([](model::Project&) {});
         a.editor->treeView()->expandAll();
         a.paint();
     }
     a.editor->treeView()->collapseAll();
 }
 BENCHMARK(BM_ShowTreeExpanded)->Unit(benchmark::kMillisecond);
+
+// "Delete All" on the 10,000-item menu as the user runs it (the step pushed, the view reset and
+// painted), and the undo and redo of that step, which must not cost much more.
+void BM_DeleteAll(benchmark::State& state) {
+    Area& a = area();
+    QUndoStack* stack = a.document.undoStack();
+    for (auto _ : state) {
+        a.document.deleteAllItems();
+        a.paint();
+        state.PauseTiming();
+        stack->undo();
+        a.paint();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = a.project.items.count();
+}
+BENCHMARK(BM_DeleteAll)->Unit(benchmark::kMillisecond);
+
+void BM_UndoDeleteAll(benchmark::State& state) {
+    Area& a = area();
+    QUndoStack* stack = a.document.undoStack();
+    for (auto _ : state) {
+        state.PauseTiming();
+        a.document.deleteAllItems();
+        a.paint();
+        state.ResumeTiming();
+        stack->undo();
+        a.paint();
+    }
+    state.counters["items"] = a.project.items.count();
+}
+BENCHMARK(BM_UndoDeleteAll)->Unit(benchmark::kMillisecond);
+
+void BM_RedoDeleteAll(benchmark::State& state) {
+    Area& a = area();
+    QUndoStack* stack = a.document.undoStack();
+    a.document.deleteAllItems();
+    stack->undo();
+    for (auto _ : state) {
+        stack->redo();
+        a.paint();
+        state.PauseTiming();
+        stack->undo();
+        a.paint();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RedoDeleteAll)->Unit(benchmark::kMillisecond);
+
+// Undo of one field edit of an item in the middle of the menu, shown in the item panel: the step
+// and everything the views do on hearing of it (their painting follows in the event loop).
+void BM_UndoFieldEdit(benchmark::State& state) {
+    Area& a = area();
+    QUndoStack* stack = a.document.undoStack();
+    model::ItemNode* node = a.movable();
+    a.editor->selectItem(node);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        a.document.setItemField(node, model::ItemField::Link, "page" + std::to_string(++n));
+        state.ResumeTiming();
+        stack->undo();
+    }
+}
+BENCHMARK(BM_UndoFieldEdit)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -227,5 +290,6 @@ int main(int argc, char** argv) {
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    areaSlot().reset();
     return 0;
 }

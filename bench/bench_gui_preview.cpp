@@ -4,11 +4,12 @@
 // over the blank-page load.
 
 #include "app/designer.h"
+#include "app/document.h"
+#include "app/preview.h"
 #include "app/qtprompter.h"
 #include "app/tfrm.h"
 #include "app/webpreviewbrowser.h"
 #include "menugen.h"
-#include "output/preview.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +28,8 @@ namespace {
 struct Bench {
     QTemporaryDir temp;
     QTemporaryDir work;
-    model::Project project;
+    app::Document document;
+    model::Project& project = document.mutableProject();
     app::QtPrompter prompter;
     std::unique_ptr<app::Tfrm> frm;
     app::WebPreviewBrowser* view = nullptr;
@@ -35,12 +37,12 @@ struct Bench {
     Bench() {
         app::Folders folders{QCoreApplication::applicationDirPath() + "/", temp.path() + "/",
                              work.path() + "/"};
-        frm = std::make_unique<app::Tfrm>(project, folders, prompter,
+        frm = std::make_unique<app::Tfrm>(document, folders, prompter,
                                           app::WebPreviewBrowser::factory(),
                                           work.filePath("lmtool.ini"));
         view = qobject_cast<app::WebPreviewBrowser*>(frm->browserWidget());
         frm->designer().preview().setAutoUpdate(false);
-        bench::generateMenu(project, 1000);
+        document.replaceProject([](model::Project& p) { bench::generateMenu(p, 1000); });
         frm->show();
         waitLoaded();
     }
@@ -101,14 +103,13 @@ void BM_PreviewRefresh1000(benchmark::State& state) {
         blank += clock.nsecsElapsed() / 1e9;
 
         clock.restart();
-        output::writePreviewFiles(b.project, b.frm->designer().folders().program,
-                                  b.frm->designer().folders().temp);
+        app::writePreviewFiles(b.project, b.frm->designer().folders().program,
+                               b.frm->designer().folders().temp);
         write += clock.nsecsElapsed() / 1e9;
 
         // The change, the refresh, and the engine's drawing of the changed top item.
         clock.restart();
-        b.project.items.rename(first, caption.toStdString());
-        b.frm->designer().markModified();
+        b.document.renameItem(first, caption.toStdString());
         b.frm->designer().preview().refresh();
         if (!b.waitLoaded() || !b.waitForText(caption)) {
             state.SkipWithError("the preview was not drawn");

@@ -2,9 +2,10 @@
 
 #include "app/apptitle.h"
 #include "app/blankpage.h"
+#include "app/document.h"
 #include "app/previewbrowser.h"
 #include "app/prompter.h"
-#include "output/tfrmbuild.h"
+#include "app/tfrmbuild.h"
 #include "reader/datareader.h"
 
 #include <QCheckBox>
@@ -12,58 +13,35 @@
 
 namespace menuloom::app {
 
-Designer::Designer(model::Project& project, Folders folders, Prompter& prompter,
+Designer::Designer(Document& document, Folders folders, Prompter& prompter,
                    PreviewBrowser& mainBrowser, QObject* parent)
-    : QObject(parent), project_(project), folders_(std::move(folders)), prompter_(prompter),
-      preview_(project, folders_.program, folders_.temp, prompter, mainBrowser, this) {
-    preview_.setHideValueEditor([this] { hideValueEditor(); });
+    : QObject(parent), document_(document), folders_(std::move(folders)), prompter_(prompter),
+      preview_(document.project(), folders_.program, folders_.temp, prompter, mainBrowser, this) {
     runSaveDialog = [this] { return build_ && build_->exec() == QDialog::Accepted; };
-}
-
-void Designer::setSaveDialog(output::TfrmBuild* dialog) {
-    build_ = dialog;
-    if (!build_)
-        return;
-    connect(build_, &output::TfrmBuild::saved, this, [this] {
-        clearModified();
-        if (build_->cbData->isChecked())
-            setCurrentFile(build_->paths().data);
+    // Every change restarts the countdown, except the few edits kept preview-on-demand.
+    connect(&document_, &Document::changed, this, [this](bool autoPreview) {
+        if (autoPreview)
+            preview_.scheduleRefresh();
     });
 }
 
-void Designer::setCurrentFile(const QString& path) {
-    if (path == currentFile_)
+void Designer::setSaveDialog(TfrmBuild* dialog) {
+    build_ = dialog;
+    if (!build_)
         return;
-    currentFile_ = path;
-    emit currentFileChanged(path);
+    connect(build_, &TfrmBuild::saved, this, [this] {
+        document_.clearModified();
+        if (build_->cbData->isChecked())
+            document_.setFileName(build_->paths().data);
+    });
 }
 
-void Designer::setHideValueEditor(std::function<void()> hook) {
-    hideValueEditor_ = std::move(hook);
-}
-
-void Designer::hideValueEditor() {
-    if (hideValueEditor_)
-        hideValueEditor_();
-}
-
-void Designer::markModified() {
-    const bool was = modified_;
-    modified_ = true;
-    preview_.scheduleRefresh();
-    if (!was)
-        emit modifiedChanged(true);
-}
-
-void Designer::clearModified() {
-    if (!modified_)
-        return;
-    modified_ = false;
-    emit modifiedChanged(false);
+bool Designer::isModified() const {
+    return document_.isModified();
 }
 
 bool Designer::confirmDiscard() {
-    if (!modified_)
+    if (!document_.isModified())
         return true;
     switch (prompter_.message(QStringLiteral("Confirmation"), QStringLiteral("Save the project?"),
                               Prompter::Buttons::YesNoCancel)) {
@@ -80,29 +58,32 @@ bool Designer::newProject() {
     if (!confirmDiscard())
         return false;
     preview_.cancelScheduled();
-    model::buildParamTable(project_.params);
-    resetProject();
+    resetProject(true);
     showBlankPage();
     return true;
 }
 
-void Designer::resetProject() {
+void Designer::resetProject(bool rebuildParams) {
     if (build_)
         build_->forgetNames();
-    // Styles, items, counters, clipboard and the crossframe settings; the parameters stay as
-    // the caller left them (New rebuilt them just before).
-    project_.resetContents();
-    setCurrentFile(QString());
-    emit projectReset();
-    clearModified();
+    // Styles, items, counters, clipboard and the crossframe settings; the parameters only for
+    // New (start-up has just built them).
+    document_.replaceProject([rebuildParams](model::Project& p) {
+        if (rebuildParams)
+            p.reset();
+        else
+            p.resetContents();
+    });
+    document_.setFileName(QString());
     writeBlankPage(folders_.temp);
 }
 
 bool Designer::read(const QString& path) {
-    emit aboutToRead();
-    const reader::ReadResult result =
-        reader::readDataFile(project_, QFile::encodeName(path).toStdString());
-    emit readFinished();
+    reader::ReadResult result;
+    // What a failed reading left stays, as it always has: the project is not marked modified.
+    document_.replaceProject([&](model::Project& p) {
+        result = reader::readDataFile(p, QFile::encodeName(path).toStdString());
+    });
     if (!result.ok() && !result.message.empty())
         prompter_.message(appTitle(), QString::fromUtf8(result.message.c_str()),
                           Prompter::Buttons::Ok);
@@ -116,14 +97,13 @@ bool Designer::openProject(const QString& path) {
         return false;
     if (build_)
         build_->adoptOpenedFile(path);
-    setCurrentFile(path);
+    document_.setFileName(path);
     addRecentFile(path);
     preview_.refresh();
     return true;
 }
 
 void Designer::openCommand() {
-    hideValueEditor();
     const QString path =
         prompter_.openFile(QStringLiteral("Open script..."),
                            {{QStringLiteral("JavaScript files (*.js)"), QStringLiteral("*.js")},
@@ -134,7 +114,6 @@ void Designer::openCommand() {
 }
 
 bool Designer::saveCommand() {
-    hideValueEditor();
     return runSaveDialog();
 }
 

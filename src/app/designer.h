@@ -1,23 +1,20 @@
 #pragma once
-// The project commands: the modified flag, the save question, New, Open, Save, the recent-files
-// list and the preview that follows every change. Windows call these; nothing here is a window.
+// The project commands: the save question, New, Open, Save, the recent-files list and the
+// preview that follows every change. Windows call these; nothing here is a window.
 
+#include "app/preview.h"
 #include "app/recentfiles.h"
-#include "model/project.h"
-#include "output/preview.h"
 
 #include <QObject>
 #include <QString>
 #include <functional>
 
-namespace menuloom::output {
-class TfrmBuild;
-}
-
 namespace menuloom::app {
 
+class Document;
 class PreviewBrowser;
 class Prompter;
+class TfrmBuild;
 
 // The three folders of a run, each with its trailing "/".
 struct Folders {
@@ -29,36 +26,28 @@ struct Folders {
 class Designer : public QObject {
     Q_OBJECT
 public:
-    Designer(model::Project& project, Folders folders, Prompter& prompter,
-             PreviewBrowser& mainBrowser, QObject* parent = nullptr);
+    Designer(Document& document, Folders folders, Prompter& prompter, PreviewBrowser& mainBrowser,
+             QObject* parent = nullptr);
 
-    model::Project& project() { return project_; }
+    Document& document() { return document_; }
     const Folders& folders() const { return folders_; }
-    output::PreviewController& preview() { return preview_; }
+    PreviewController& preview() { return preview_; }
     RecentFiles& recentFiles() { return recent_; }
 
     // The save-script dialog, once it exists (start-up creates it after the main window).
-    void setSaveDialog(output::TfrmBuild* dialog);
-    output::TfrmBuild* saveDialog() const { return build_; }
-    // Closes an open property value editor; every command runs it first.
-    void setHideValueEditor(std::function<void()> hook);
-    void hideValueEditor();
+    void setSaveDialog(TfrmBuild* dialog);
+    TfrmBuild* saveDialog() const { return build_; }
 
-    // The data file the project was opened from or saved to last; empty for a new project.
-    QString currentFile() const { return currentFile_; }
-
-    bool isModified() const { return modified_; }
-    // The project changed: set the flag and restart the auto-update countdown.
-    void markModified();
-    void clearModified();
+    bool isModified() const;
 
     // "Save the project?" when there are unsaved changes; true when the caller may go on.
     bool confirmDiscard();
     // New: the question, then every parameter back to its default, the reset, the blank page.
     bool newProject();
     // The reset inside New (also once at start-up): names forgotten, styles, items and counters
-    // gone, crossframe off, not modified, blank page written.
-    void resetProject();
+    // gone (with `rebuildParams`, every parameter back to its default too), crossframe off, not
+    // modified, no history, blank page written.
+    void resetProject(bool rebuildParams = false);
     // Open of a given file: New, then the reader; on success the save dialog writes back to it,
     // it goes to the top of the recent files and the preview is refreshed.
     bool openProject(const QString& path);
@@ -84,30 +73,18 @@ public:
     std::function<bool()> runSaveDialog;
 
 signals:
-    void modifiedChanged(bool modified);
-    void currentFileChanged(const QString& path);
     void recentFilesChanged();
-    // The project was reset: the views show the empty project.
-    void projectReset();
-    // Around reading a file into the project: the views stop following each change, then show
-    // the new project once.
-    void aboutToRead();
-    void readFinished();
 
 private:
     bool read(const QString& path);
-    void setCurrentFile(const QString& path);
 
-    model::Project& project_;
+    Document& document_;
     Folders folders_;
     Prompter& prompter_;
-    output::PreviewController preview_;
+    PreviewController preview_;
     RecentFiles recent_;
     QString settingsPath_;
-    QString currentFile_;
-    output::TfrmBuild* build_ = nullptr;
-    std::function<void()> hideValueEditor_;
-    bool modified_ = false;
+    TfrmBuild* build_ = nullptr;
 };
 
 } // namespace menuloom::app

@@ -1,5 +1,6 @@
 #include "app/itemeditor.h"
 
+#include "app/document.h"
 #include "app/itemtreemodel.h"
 #include "app/itemtreeview.h"
 #include "app/prompter.h"
@@ -48,6 +49,7 @@ public:
         switch (event->type()) {
         case QEvent::FocusIn:
             edit->setProperty(kRestore, edit->text());
+            newSession(edit);
             return false;
         case QEvent::ShortcutOverride: {
             // Keep Enter and Escape for the field even when a window shortcut uses them.
@@ -63,11 +65,14 @@ public:
             if (isEnter(key)) {
                 edit->setProperty(kRestore, edit->text());
                 edit->selectAll();
+                newSession(edit);
                 return true;
             }
             if (key->key() == Qt::Key_Escape) {
+                // Written back within the session, so that typing and its restore cancel out.
                 edit->setText(edit->property(kRestore).toString());
                 edit->selectAll();
+                newSession(edit);
                 return true;
             }
             return false;
@@ -78,6 +83,10 @@ public:
     }
 
     static constexpr const char* kRestore = "restoreText";
+    // The typing session of a field: its edits merge into one undo step.
+    static constexpr const char* kSession = "typingSession";
+    static void newSession(QLineEdit* edit) { edit->setProperty(kSession, Document::newSession()); }
+    static int session(const QLineEdit* edit) { return edit->property(kSession).toInt(); }
 
 private:
     static bool isEnter(const QKeyEvent* key) {
@@ -98,9 +107,9 @@ std::string toModel(const QString& text) {
 
 struct ItemEditor::Private {
     ItemEditor* q;
-    model::Project& project;
+    Document& document;
     Prompter& prompter;
-    ItemEditorHooks hooks;
+    QString startFolder;
 
     ItemTreeModel* model = nullptr;
     ItemTreeView* tree = nullptr;
@@ -118,22 +127,11 @@ struct ItemEditor::Private {
     QPushButton* spdItemTarget = nullptr;
 
     bool filling = false;   // the program fills the panel: nothing is written back
-    bool suspended = false; // a bulk change of the tree is running
+    bool suspended = false; // the project is being replaced, or the area is going away
 
+    const model::Project& project() const { return document.project(); }
     ItemNode* selected() const { return model->nodeOf(tree->selectedIndex()); }
-
-    void hideValueEditor() const {
-        if (hooks.hideValueEditor)
-            hooks.hideValueEditor();
-    }
-    void markModified() const {
-        if (hooks.markModified)
-            hooks.markModified();
-    }
-    void finish(const TreeOpResult& result) const {
-        if (result.modified)
-            markModified();
-    }
+    QString workingFolder() const { return QString::fromUtf8(project().workingFolder.c_str()); }
 
     QPushButton* button(const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, q);
@@ -191,7 +189,7 @@ struct ItemEditor::Private {
 
 void ItemEditor::Private::build() {
     fieldKeys = new FieldKeys(q);
-    model = new ItemTreeModel(project.items, q);
+    model = new ItemTreeModel(document.mutableProject(), q);
     tree = new ItemTreeView(q);
     tree->setObjectName("tvItems");
     tree->setItemModel(model);
@@ -323,10 +321,9 @@ void ItemEditor::Private::connectAll() {
     // A reset (Delete All, New, a bulk load) drops the selection without telling the selection
     // model's listeners: clear the panel once here.
     connect(model, &QAbstractItemModel::modelReset, q, [this] { refreshPanel(); });
-    connect(model, &ItemTreeModel::itemChanged, q, [this](ItemNode* node) { syncPanel(node); });
-    connect(model, &ItemTreeModel::renamed, q, [this](ItemNode*, bool modified) {
-        if (modified)
-            markModified();
+    connect(&document, &Document::itemChanged, q, [this](ItemNode* node) { syncPanel(node); });
+    connect(model, &ItemTreeModel::renameRequested, q, [this](ItemNode* node, const QString& text) {
+        document.renameItem(node, toModel(text));
     });
     connect(tree, &ItemTreeView::itemDropped, q,
             [this](model::DropZone zone, ItemNode* target) { dropped(zone, target); });
@@ -335,7 +332,19 @@ void ItemEditor::Private::connectAll() {
         if (!node)
             return;
         setEditText(eItemTarget, text);
-        finish(project.items.setField(node, ItemField::Target, toModel(text)));
+        document.setItemField(node, ItemField::Target, toModel(text));
+    });
+    // After an undo or redo the item it touched is shown.
+    connect(&document, &Document::itemTouched, q, [this](ItemNode* node) { select(node); });
+    connect(&document, &Document::styleListChanged, q, [this] { q->rebuildStyleLists(); });
+    connect(&document, &Document::aboutToReset, q, [this] {
+        suspended = true;
+        targets->close();
+    });
+    connect(&document, &Document::projectReset, q, [this] {
+        suspended = false;
+        q->rebuildStyleLists();
+        refreshPanel();
     });
 }
 
@@ -384,10 +393,14 @@ void ItemEditor::Private::refreshPanel() {
 
 void ItemEditor::Private::selectionChanged() {
     refreshPanel();
-    // A field that keeps the focus while another item is shown restores to that item's text.
-    for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip})
-        if (e->hasFocus())
+    // A field that keeps the focus while another item is shown restores to that item's text,
+    // and its typing starts a new step.
+    for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip}) {
+        if (e->hasFocus()) {
             e->setProperty(FieldKeys::kRestore, e->text());
+            FieldKeys::newSession(e);
+        }
+    }
 }
 
 void ItemEditor::Private::syncPanel(ItemNode* node) {
@@ -404,23 +417,22 @@ void ItemEditor::Private::writeField(QLineEdit* edit) {
     if (!node)
         return;
     const std::string text = toModel(edit->text());
-    auto& items = project.items;
+    const int session = FieldKeys::session(edit);
     if (edit == eItemCaption)
-        finish(items.rename(node, text));
+        document.renameItem(node, text, session);
     else if (edit == eItemLink)
-        finish(items.setField(node, ItemField::Link, text));
+        document.setItemField(node, ItemField::Link, text, session);
     else if (edit == eItemImg1)
-        finish(items.setField(node, ItemField::Img1, text));
+        document.setItemField(node, ItemField::Img1, text, session);
     else if (edit == eItemImg2)
-        finish(items.setField(node, ItemField::Img2, text));
+        document.setItemField(node, ItemField::Img2, text, session);
     else if (edit == eItemTarget)
-        finish(items.setField(node, ItemField::Target, text));
+        document.setItemField(node, ItemField::Target, text, session);
     else if (edit == eItemTip)
-        finish(items.setField(node, ItemField::Tip, text));
+        document.setItemField(node, ItemField::Tip, text, session);
 }
 
 void ItemEditor::Private::pickLink() {
-    hideValueEditor();
     ItemNode* node = selected();
     if (!node)
         return;
@@ -429,13 +441,11 @@ void ItemEditor::Private::pickLink() {
         {{tr("HTM, HTML files"), "*.htm;*.html"}, {tr("All files (*.*)"), "*.*"}}, QString());
     if (path.isEmpty())
         return;
-    const QString folder = hooks.workingFolder ? hooks.workingFolder() : QString();
-    setEditText(eItemLink, makeRelativeToWorkingFolder(path, folder));
-    finish(project.items.setField(node, ItemField::Link, toModel(eItemLink->text())));
+    setEditText(eItemLink, makeRelativeToWorkingFolder(path, workingFolder()));
+    document.setItemField(node, ItemField::Link, toModel(eItemLink->text()));
 }
 
 void ItemEditor::Private::pickImage(QLineEdit* field) {
-    hideValueEditor();
     ItemNode* node = selected();
     if (!node)
         return;
@@ -444,20 +454,14 @@ void ItemEditor::Private::pickImage(QLineEdit* field) {
                                             {tr("JPG-image"), "*.jpg"},
                                             {tr("PNG-image"), "*.png"},
                                             {tr("All files (*.*)"), "*.*"}},
-                                           hooks.startFolder ? hooks.startFolder() : QString());
+                                           startFolder);
     if (path.isEmpty())
         return;
-    const QString folder = hooks.workingFolder ? hooks.workingFolder() : QString();
-    setEditText(field, makeRelativeToWorkingFolder(path, folder));
-    // Both texts first: storing one refreshes the panel from the record.
-    const std::string img1 = toModel(eItemImg1->text());
-    const std::string img2 = toModel(eItemImg2->text());
-    project.items.setField(node, ItemField::Img1, img1);
-    finish(project.items.setField(node, ItemField::Img2, img2));
+    setEditText(field, makeRelativeToWorkingFolder(path, workingFolder()));
+    document.setItemImages(node, toModel(eItemImg1->text()), toModel(eItemImg2->text()));
 }
 
 void ItemEditor::Private::openTargets() {
-    hideValueEditor();
     if (!selected())
         return;
     targets->openOver(spdItemTarget, TargetList::targetEntries());
@@ -471,99 +475,81 @@ void ItemEditor::Private::chooseStyle(QComboBox* list, int position) {
         return;
     }
     if (list == cbItemStyle)
-        finish(project.items.setItemStyle(node, position - 1));
+        document.setItemStyle(node, position - 1);
     else
-        finish(project.items.setSmStyle(node, position - 1));
+        document.setSmStyle(node, position - 1);
 }
 
 void ItemEditor::Private::dropped(model::DropZone zone, ItemNode* target) {
-    hideValueEditor();
     ItemNode* dragged = selected();
-    const TreeOpResult result = project.items.dropItem(dragged, zone, target);
+    const TreeOpResult result = document.dropItem(dragged, zone, target);
     if (!result.modified)
         return;
     if (result.node && !result.node->isRoot())
         tree->expand(model->indexOf(result.node));
     tree->scrollTo(model->indexOf(dragged));
-    markModified();
 }
 
 void ItemEditor::Private::spdAddItemClick() {
-    hideValueEditor();
-    const TreeOpResult result = project.items.addItemCommand(selected());
+    const TreeOpResult result = document.addItem(selected());
     tree->setFocus(Qt::OtherFocusReason);
     if (result.select)
         select(result.node);
-    finish(result);
 }
 
 void ItemEditor::Private::spdDeleteItemClick() {
-    hideValueEditor();
-    const TreeOpResult result = project.items.deleteItem(selected());
+    const TreeOpResult result = document.deleteItem(selected());
     if (result.select)
         select(result.node);
-    finish(result);
 }
 
 void ItemEditor::Private::spdAddSubItemClick() {
-    hideValueEditor();
     ItemNode* parent = selected();
-    const TreeOpResult result = project.items.addSubItemCommand(parent);
-    if (!result.modified)
+    const TreeOpResult result = document.addSubItem(parent);
+    if (!result.changed)
         return;
     tree->expand(model->indexOf(parent));
     tree->setFocus(Qt::OtherFocusReason);
     if (result.select)
         select(result.node);
-    finish(result);
 }
 
 void ItemEditor::Private::spdDeleteAllItemsClick() {
-    hideValueEditor();
     if (prompter.message(tr("Confirmation"), tr("Do you want to delete all items?"),
                          Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
-    suspended = true;
-    project.items.deleteAll();
-    suspended = false;
-    refreshPanel();
-    markModified();
+    // The model's reset clears the panel once.
+    document.deleteAllItems();
 }
 
 void ItemEditor::Private::spdInsertItemClick() {
-    hideValueEditor();
-    finish(project.items.insertItem(selected()));
+    document.insertItem(selected());
 }
 
 void ItemEditor::Private::spdItemMoveUpClick() {
-    hideValueEditor();
     ItemNode* node = selected();
-    finish(project.items.moveUp(node));
+    document.moveItemUp(node);
     if (node)
         tree->scrollTo(model->indexOf(node));
 }
 
 void ItemEditor::Private::spdItemMoveDownClick() {
-    hideValueEditor();
     ItemNode* node = selected();
-    finish(project.items.moveDown(node));
+    document.moveItemDown(node);
     if (node)
         tree->scrollTo(model->indexOf(node));
 }
 
 void ItemEditor::Private::spdCopyItemClick() {
-    hideValueEditor();
-    project.items.copyItem(selected());
+    document.copyItem(selected());
 }
 
 void ItemEditor::Private::spdPasteItemClick() {
-    hideValueEditor();
-    finish(project.items.pasteItem(selected()));
+    document.pasteItem(selected());
 }
 
-ItemEditor::ItemEditor(model::Project& project, Prompter& prompter, ItemEditorHooks hooks,
-                       QWidget* parent)
-    : QWidget(parent), d(new Private{this, project, prompter, std::move(hooks)}) {
+ItemEditor::ItemEditor(Document& document, Prompter& prompter, QString startFolder, QWidget* parent)
+    : QWidget(parent), d(new Private{this, document, prompter, std::move(startFolder)}) {
     d->build();
     d->connectAll();
     rebuildStyleLists();
@@ -588,8 +574,8 @@ void ItemEditor::rebuildStyleLists() {
             list->addItem(fromModel(name));
         d->filling = was;
     };
-    fill(d->cbItemStyle, d->project.itemStyles.choiceList());
-    fill(d->cbItemSmStyle, d->project.smStyles.choiceList());
+    fill(d->cbItemStyle, d->project().itemStyles.choiceList());
+    fill(d->cbItemSmStyle, d->project().smStyles.choiceList());
     const ItemNode* node = selectedItem();
     d->setStyleEntry(d->cbItemStyle, node ? node->props().itemStyle : -1);
     d->setStyleEntry(d->cbItemSmStyle, node ? node->props().smStyle : -1);
@@ -605,15 +591,6 @@ void ItemEditor::selectItem(model::ItemNode* node) {
 
 QTreeView* ItemEditor::treeView() const {
     return d->tree;
-}
-
-void ItemEditor::suspendUpdates() {
-    d->targets->close();
-    d->model->detach();
-}
-
-void ItemEditor::resumeUpdates() {
-    d->model->attach();
 }
 
 } // namespace menuloom::app

@@ -10,14 +10,13 @@ namespace menuloom::app {
 
 using model::ItemNode;
 
-ItemTreeModel::ItemTreeModel(model::ItemTree& tree, QObject* parent)
-    : QAbstractItemModel(parent), tree_(tree) {
-    tree_.setObserver(this);
+ItemTreeModel::ItemTreeModel(model::Project& project, QObject* parent)
+    : QAbstractItemModel(parent), project_(project) {
+    project_.addObserver(this);
 }
 
 ItemTreeModel::~ItemTreeModel() {
-    if (attached_)
-        tree_.setObserver(nullptr);
+    project_.removeObserver(this);
 }
 
 QString ItemTreeModel::mimeType() {
@@ -31,33 +30,15 @@ ItemNode* ItemTreeModel::nodeOf(const QModelIndex& index) const {
 }
 
 QModelIndex ItemTreeModel::indexOf(const ItemNode* node) const {
-    if (!node || node->isRoot() || !attached_)
+    if (!node || node->isRoot())
         return {};
     return createIndex(node->row(), 0, const_cast<ItemNode*>(node));
 }
 
-void ItemTreeModel::detach() {
-    if (!attached_)
-        return;
-    beginResetModel();
-    tree_.setObserver(nullptr);
-    attached_ = false;
-    endResetModel();
-}
-
-void ItemTreeModel::attach() {
-    if (attached_)
-        return;
-    beginResetModel();
-    attached_ = true;
-    tree_.setObserver(this);
-    endResetModel();
-}
-
 QModelIndex ItemTreeModel::index(int row, int column, const QModelIndex& parent) const {
-    if (!attached_ || column != 0 || row < 0)
+    if (column != 0 || row < 0)
         return {};
-    const ItemNode* p = parent.isValid() ? nodeOf(parent) : tree_.root();
+    const ItemNode* p = parent.isValid() ? nodeOf(parent) : project_.items.root();
     if (!p || row >= p->childCount())
         return {};
     return createIndex(row, 0, p->child(row));
@@ -71,10 +52,8 @@ QModelIndex ItemTreeModel::parent(const QModelIndex& child) const {
 }
 
 int ItemTreeModel::rowCount(const QModelIndex& parent) const {
-    if (!attached_)
-        return 0;
     if (!parent.isValid())
-        return tree_.root()->childCount();
+        return project_.items.root()->childCount();
     if (parent.column() != 0)
         return 0;
     const ItemNode* node = nodeOf(parent);
@@ -94,7 +73,7 @@ QVariant ItemTreeModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return QString::fromStdString(caption);
+        return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     case Qt::ForegroundRole:
         if (separator)
             return QBrush(QColor(140, 146, 156));
@@ -103,7 +82,7 @@ QVariant ItemTreeModel::data(const QModelIndex& index, int role) const {
         if (separator)
             return tr("Separator");
         if (!node->props().link.empty())
-            return QString::fromStdString(node->props().link);
+            return QString::fromUtf8(node->props().link.c_str());
         break;
     default:
         break;
@@ -115,8 +94,7 @@ bool ItemTreeModel::setData(const QModelIndex& index, const QVariant& value, int
     ItemNode* node = nodeOf(index);
     if (!node || role != Qt::EditRole)
         return false;
-    const model::TreeOpResult result = tree_.rename(node, value.toString().toStdString());
-    emit renamed(node, result.modified);
+    emit renameRequested(node, value.toString());
     return true;
 }
 
@@ -187,14 +165,21 @@ void ItemTreeModel::afterMove(ItemNode*) {
 void ItemTreeModel::changed(ItemNode* node) {
     const QModelIndex idx = indexOf(node);
     emit dataChanged(idx, idx);
-    emit itemChanged(node);
 }
 
-void ItemTreeModel::beforeClear() {
+void ItemTreeModel::beforeReset() {
     beginResetModel();
 }
 
-void ItemTreeModel::afterClear() {
+void ItemTreeModel::afterReset() {
+    endResetModel();
+}
+
+void ItemTreeModel::projectAboutToReset() {
+    beginResetModel();
+}
+
+void ItemTreeModel::projectReset() {
     endResetModel();
 }
 

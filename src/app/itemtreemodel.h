@@ -1,17 +1,18 @@
 #pragma once
-// The item tree as a one-column Qt model. It follows the tree's observer and forwards each change
-// as the matching row signal, so that the view keeps its selection and expanded items.
+// The item tree as a one-column Qt model. It follows the project's observer and forwards each
+// change as the matching row signal, so that the view keeps its selection and expanded items.
+// A wholesale replacement of the project shows as one reset.
 
-#include "model/itemtree.h"
+#include "model/project.h"
 
 #include <QAbstractItemModel>
 
 namespace menuloom::app {
 
-class ItemTreeModel : public QAbstractItemModel, private model::ItemTreeObserver {
+class ItemTreeModel : public QAbstractItemModel, private model::ProjectObserver {
     Q_OBJECT
 public:
-    explicit ItemTreeModel(model::ItemTree& tree, QObject* parent = nullptr);
+    explicit ItemTreeModel(model::Project& project, QObject* parent = nullptr);
     ~ItemTreeModel() override;
 
     // The MIME type of an item dragged inside the list.
@@ -20,24 +21,18 @@ public:
     // tell an item of this list from anything dragged in from elsewhere.
     QByteArray dragPayload() const;
 
-    model::ItemTree& tree() const { return tree_; }
+    const model::ItemTree& tree() const { return project_.items; }
     // The node behind an index (null for the invalid index) and back (the root gives the
     // invalid index).
     model::ItemNode* nodeOf(const QModelIndex& index) const;
     QModelIndex indexOf(const model::ItemNode* node) const;
-
-    // While detached the model shows no items and ignores the tree; attaching again shows the
-    // whole tree in one reset. For bulk changes such as reading a file.
-    void detach();
-    void attach();
-    bool attached() const { return attached_; }
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    // An in-place edit: renames the item through the tree and reports it with `renamed`.
+    // An in-place edit: asks for the rename with `renameRequested`; the item area makes it.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     Qt::DropActions supportedDragActions() const override;
@@ -46,10 +41,8 @@ public:
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
 signals:
-    // A finished in-place edit renamed `node`; `modified` as the rename reported it.
-    void renamed(model::ItemNode* node, bool modified);
-    // The record of `node` changed (any field).
-    void itemChanged(model::ItemNode* node);
+    // A finished in-place edit of `node`'s text.
+    void renameRequested(model::ItemNode* node, const QString& text);
 
 private:
     void beforeInsert(model::ItemNode* parent, int row) override;
@@ -59,11 +52,12 @@ private:
     void beforeMove(model::ItemNode* node, model::ItemNode* newParent, int destRow) override;
     void afterMove(model::ItemNode* node) override;
     void changed(model::ItemNode* node) override;
-    void beforeClear() override;
-    void afterClear() override;
+    void beforeReset() override;
+    void afterReset() override;
+    void projectAboutToReset() override;
+    void projectReset() override;
 
-    model::ItemTree& tree_;
-    bool attached_ = true;
+    model::Project& project_;
     bool moveAsReset_ = false; // a move Qt cannot express as a row move
 };
 

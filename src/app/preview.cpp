@@ -1,14 +1,20 @@
-#include "output/preview.h"
+#include "app/preview.h"
 
 #include "app/apptitle.h"
 #include "app/prompter.h"
+#include "app/tfrmfullscreen.h"
 #include "output/datawriter.h"
 #include "output/pagewriter.h"
-#include "output/tfrmfullscreen.h"
 
 #include <QFile>
 
-namespace menuloom::output {
+namespace menuloom::app {
+
+using output::copyEngine;
+using output::kEngineFileName;
+using output::writeDataFile;
+using output::writePage;
+using output::WriteResult;
 
 namespace {
 
@@ -34,8 +40,8 @@ QStringList writePreviewFiles(const model::Project& project, const QString& prog
 }
 
 PreviewController::PreviewController(const model::Project& project, QString programFolder,
-                                     QString tempFolder, app::Prompter& prompter,
-                                     app::PreviewBrowser& mainBrowser, QObject* parent)
+                                     QString tempFolder, Prompter& prompter,
+                                     PreviewBrowser& mainBrowser, QObject* parent)
     : QObject(parent), project_(project), programFolder_(std::move(programFolder)),
       tempFolder_(std::move(tempFolder)), prompter_(prompter), mainBrowser_(mainBrowser) {
     timerUpdate_.setObjectName(QStringLiteral("timerUpdate"));
@@ -74,8 +80,7 @@ void PreviewController::timerUpdateTimer() {
 bool PreviewController::writeFiles() {
     const QStringList failures = writePreviewFiles(project_, programFolder_, tempFolder_);
     if (!failures.isEmpty())
-        prompter_.message(app::appTitle(), failures.join(QLatin1Char('\n')),
-                          app::Prompter::Buttons::Ok);
+        prompter_.message(appTitle(), failures.join(QLatin1Char('\n')), Prompter::Buttons::Ok);
     return failures.isEmpty();
 }
 
@@ -84,8 +89,6 @@ void PreviewController::refresh() {
     writeFiles();
     mainBrowser_.navigate(pagePath());
     if (fullscreen_ && fullscreen_->isVisible()) {
-        if (hideValueEditor_)
-            hideValueEditor_();
         fullscreen_->show();
         fullscreen_->raise();
         fullscreen_->browser().navigate(pagePath());
@@ -94,8 +97,6 @@ void PreviewController::refresh() {
 }
 
 void PreviewController::showFullscreen() {
-    if (hideValueEditor_)
-        hideValueEditor_();
     writeFiles();
     if (!fullscreen_)
         return;
@@ -106,10 +107,8 @@ void PreviewController::showFullscreen() {
 }
 
 void PreviewController::previewInBrowser() {
-    if (hideValueEditor_)
-        hideValueEditor_();
     writeFiles();
     prompter_.openExternally(pagePath());
 }
 
-} // namespace menuloom::output
+} // namespace menuloom::app

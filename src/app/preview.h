@@ -8,14 +8,10 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <functional>
 
 namespace menuloom::app {
+
 class Prompter;
-}
-
-namespace menuloom::output {
-
 class TfrmFullscreen;
 
 inline constexpr const char* kPreviewDataName = "tmp_zel_data.js";
@@ -32,13 +28,10 @@ public:
     static constexpr int kUpdateInterval = 1000; // ms from the last change to the refresh
 
     PreviewController(const model::Project& project, QString programFolder, QString tempFolder,
-                      app::Prompter& prompter, app::PreviewBrowser& mainBrowser,
-                      QObject* parent = nullptr);
+                      Prompter& prompter, PreviewBrowser& mainBrowser, QObject* parent = nullptr);
 
     void setFullscreen(TfrmFullscreen* window);
     TfrmFullscreen* fullscreen() const { return fullscreen_; }
-    // Closes an open property value editor before the preview windows come to the front.
-    void setHideValueEditor(std::function<void()> hook) { hideValueEditor_ = std::move(hook); }
 
     bool autoUpdate() const { return autoUpdate_; }
     void setAutoUpdate(bool on) { autoUpdate_ = on; }
@@ -71,12 +64,11 @@ private:
     const model::Project& project_;
     QString programFolder_;
     QString tempFolder_;
-    app::Prompter& prompter_;
-    app::PreviewBrowser& mainBrowser_;
+    Prompter& prompter_;
+    PreviewBrowser& mainBrowser_;
     TfrmFullscreen* fullscreen_ = nullptr;
-    std::function<void()> hideValueEditor_;
     bool autoUpdate_ = true;
     QTimer timerUpdate_;
 };
 
-} // namespace menuloom::output
+} // namespace menuloom::app

@@ -2,15 +2,16 @@
 
 #include "app/apptitle.h"
 #include "app/designer.h"
+#include "app/document.h"
 #include "app/logo.h"
 #include "app/prompter.h"
 #include "app/recentfiles.h"
 #include "app/tfrm.h"
 #include "app/tfrmabout.h"
+#include "app/tfrmbuild.h"
+#include "app/tfrmcross.h"
+#include "app/tfrmfullscreen.h"
 #include "app/tfrmsplash.h"
-#include "output/tfrmbuild.h"
-#include "output/tfrmcross.h"
-#include "output/tfrmfullscreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,10 +42,10 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
     }
 
     std::unique_ptr<DesignerApp> app(new DesignerApp);
-    app->project_ = std::make_unique<model::Project>();
+    app->document_ = std::make_unique<Document>();
 
     app->splash_ = std::make_unique<TfrmSplash>();
-    app->cross_ = std::make_unique<output::TfrmCross>(app->project_->crossframe);
+    app->cross_ = std::make_unique<TfrmCross>(*app->document_);
     app->splash_->show();
     app->splash_->repaint();
     QApplication::processEvents();
@@ -57,21 +58,21 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
                                  ? settingsFilePath(options.programFolder)
                                  : options.settingsPath;
     app->main_ =
-        std::make_unique<Tfrm>(*app->project_, folders, prompter, options.browsers, settings);
+        std::make_unique<Tfrm>(*app->document_, folders, prompter, options.browsers, settings);
     Designer& designer = app->main_->designer();
 
     // The dialogs of the later regions (font, text, images, styles) join here in this order.
-    app->build_ = std::make_unique<output::TfrmBuild>(
-        *app->project_, prompter, options.programFolder, *app->cross_, app->main_.get());
+    app->build_ = std::make_unique<TfrmBuild>(*app->document_, prompter, options.programFolder,
+                                              *app->cross_, app->main_.get());
     app->cross_->setParent(app->build_.get(), app->cross_->windowFlags());
     designer.setSaveDialog(app->build_.get());
-    app->fullscreen_ = std::make_unique<output::TfrmFullscreen>(options.browsers);
+    app->fullscreen_ = std::make_unique<TfrmFullscreen>(options.browsers);
     app->fullscreen_->setWindowIcon(appIcon());
     designer.preview().setFullscreen(app->fullscreen_.get());
     app->about_ = std::make_unique<TfrmAbout>(prompter, app->main_.get());
     app->main_->setAboutBox(app->about_.get());
 
-    app->project_->workingFolder = options.programFolder.toStdString();
+    app->document_->mutableProject().workingFolder = options.programFolder.toStdString();
     QDir::setCurrent(options.programFolder);
 
     designer.readStartFile(options.programFolder + QStringLiteral("default.js"));
@@ -80,6 +81,10 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
     app->main_->show();
     app->splash_->watch(app->main_.get());
     return app;
+}
+
+const model::Project& DesignerApp::project() const {
+    return document_->project();
 }
 
 DesignerApp::~DesignerApp() {
@@ -93,6 +98,7 @@ DesignerApp::~DesignerApp() {
     fullscreen_.reset();
     main_.reset();
     splash_.reset();
+    document_.reset();
 }
 
 } // namespace menuloom::app

@@ -8,15 +8,13 @@
 #include <QString>
 #include <memory>
 
-namespace menuloom::output {
+namespace menuloom::app {
+
+class Document;
+class Prompter;
 class TfrmBuild;
 class TfrmCross;
 class TfrmFullscreen;
-} // namespace menuloom::output
-
-namespace menuloom::app {
-
-class Prompter;
 class Tfrm;
 class TfrmAbout;
 class TfrmSplash;
@@ -43,23 +41,24 @@ public:
     static std::unique_ptr<DesignerApp> start(const StartupOptions& options, int* exitCode);
     ~DesignerApp();
 
-    model::Project& project() { return *project_; }
+    Document& document() { return *document_; }
+    const model::Project& project() const;
     Tfrm& mainWindow() { return *main_; }
     TfrmSplash& splash() { return *splash_; }
-    output::TfrmCross& crossDialog() { return *cross_; }
-    output::TfrmBuild& buildDialog() { return *build_; }
-    output::TfrmFullscreen& fullscreen() { return *fullscreen_; }
+    TfrmCross& crossDialog() { return *cross_; }
+    TfrmBuild& buildDialog() { return *build_; }
+    TfrmFullscreen& fullscreen() { return *fullscreen_; }
     TfrmAbout& aboutBox() { return *about_; }
 
 private:
     DesignerApp() = default;
 
-    std::unique_ptr<model::Project> project_;
+    std::unique_ptr<Document> document_;
     std::unique_ptr<TfrmSplash> splash_;
-    std::unique_ptr<output::TfrmCross> cross_;
+    std::unique_ptr<TfrmCross> cross_;
     std::unique_ptr<Tfrm> main_;
-    std::unique_ptr<output::TfrmBuild> build_;
-    std::unique_ptr<output::TfrmFullscreen> fullscreen_;
+    std::unique_ptr<TfrmBuild> build_;
+    std::unique_ptr<TfrmFullscreen> fullscreen_;
     std::unique_ptr<TfrmAbout> about_;
 };
 

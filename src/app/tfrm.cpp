@@ -1,6 +1,7 @@
 #include "app/tfrm.h"
 
 #include "app/apptitle.h"
+#include "app/document.h"
 #include "app/itemeditor.h"
 #include "app/logo.h"
 #include "app/prompter.h"
@@ -21,47 +22,26 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace menuloom::app {
 
 namespace {
 
-// The window's background: the tile repeated; a click on it closes an open value editor.
+// The window's background: the tile repeated.
 class Backdrop : public QWidget {
 public:
-    Backdrop(std::function<void()> onClick, QWidget* parent)
-        : QWidget(parent), tile_(Tfrm::backgroundTile()), onClick_(std::move(onClick)) {}
+    explicit Backdrop(QWidget* parent) : QWidget(parent), tile_(Tfrm::backgroundTile()) {}
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
         p.drawTiledPixmap(event->rect(), tile_, event->rect().topLeft());
     }
-    void mousePressEvent(QMouseEvent* event) override {
-        onClick_();
-        QWidget::mousePressEvent(event);
-    }
 
 private:
     QPixmap tile_;
-    std::function<void()> onClick_;
-};
-
-// The title picture; clicking it closes an open value editor too.
-class TitlePicture : public QLabel {
-public:
-    TitlePicture(std::function<void()> onClick, QWidget* parent)
-        : QLabel(parent), onClick_(std::move(onClick)) {}
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        onClick_();
-        QLabel::mousePressEvent(event);
-    }
-
-private:
-    std::function<void()> onClick_;
 };
 
 QLabel* regionCaption(const QString& text, QWidget* parent) {
@@ -104,9 +84,9 @@ QPixmap Tfrm::backgroundTile() {
     return QPixmap::fromImage(tile);
 }
 
-Tfrm::Tfrm(model::Project& project, Folders folders, Prompter& prompter,
-           const BrowserFactory& browsers, const QString& settingsPath, QWidget* parent)
-    : QMainWindow(parent), prompter_(prompter) {
+Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const BrowserFactory& browsers,
+           const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), document_(document), prompter_(prompter) {
     setObjectName(QStringLiteral("frm"));
     setWindowTitle(appTitle());
     setWindowIcon(appIcon());
@@ -114,7 +94,7 @@ Tfrm::Tfrm(model::Project& project, Folders folders, Prompter& prompter,
     if (folders.start.isEmpty())
         folders.start = QDir::currentPath() + QLatin1Char('/');
 
-    auto* backdrop = new Backdrop([this] { hideValueEditor(); }, this);
+    auto* backdrop = new Backdrop(this);
     backdrop->setObjectName(QStringLiteral("pnlBackground"));
     backdrop->setStyleSheet(QString::fromLatin1(kFrameStyle));
     setCentralWidget(backdrop);
@@ -131,18 +111,10 @@ Tfrm::Tfrm(model::Project& project, Folders folders, Prompter& prompter,
     browserWidget_->setMinimumHeight(120);
     previewLayout->addWidget(browserWidget_);
 
-    designer_ = new Designer(project, folders, prompter, *browser_, this);
+    designer_ = new Designer(document_, folders, prompter, *browser_, this);
     designer_->setSettingsPath(settingsPath);
-    designer_->setHideValueEditor([this] { hideValueEditor(); });
 
-    ItemEditorHooks hooks;
-    hooks.markModified = [this] { designer_->markModified(); };
-    hooks.hideValueEditor = [this] { hideValueEditor(); };
-    hooks.workingFolder = [this] {
-        return QString::fromUtf8(designer_->project().workingFolder.c_str());
-    };
-    hooks.startFolder = [this] { return designer_->folders().start; };
-    itemEditor_ = new ItemEditor(project, prompter, std::move(hooks), backdrop);
+    itemEditor_ = new ItemEditor(document_, prompter, folders.start, backdrop);
     itemEditor_->setObjectName(QStringLiteral("itemEditor"));
 
     auto* layout = new QVBoxLayout(backdrop);
@@ -173,14 +145,8 @@ Tfrm::Tfrm(model::Project& project, Folders folders, Prompter& prompter,
     buildMenus();
 
     connect(designer_, &Designer::recentFilesChanged, this, &Tfrm::rebuildRecentMenu);
-    connect(designer_, &Designer::modifiedChanged, this, &Tfrm::updateFileLabel);
-    connect(designer_, &Designer::currentFileChanged, this, &Tfrm::updateFileLabel);
-    connect(designer_, &Designer::projectReset, this, [this] { itemEditor_->rebuildStyleLists(); });
-    connect(designer_, &Designer::aboutToRead, this, [this] { itemEditor_->suspendUpdates(); });
-    connect(designer_, &Designer::readFinished, this, [this] {
-        itemEditor_->resumeUpdates();
-        itemEditor_->rebuildStyleLists();
-    });
+    connect(&document_, &Document::modifiedChanged, this, &Tfrm::updateFileLabel);
+    connect(&document_, &Document::fileNameChanged, this, &Tfrm::updateFileLabel);
 
     // Creation steps: recent files, the reset (which writes the blank page), the blank page shown.
     designer_->loadRecentFiles();
@@ -199,7 +165,7 @@ QWidget* Tfrm::buildTitleStrip() {
     layout->setContentsMargins(12, 8, 12, 8);
     layout->setSpacing(8);
 
-    auto* picture = new TitlePicture([this] { hideValueEditor(); }, strip);
+    auto* picture = new QLabel(strip);
     picture->setObjectName(QStringLiteral("imgTitle"));
     const qreal dpr = devicePixelRatioF();
     QPixmap mark = QPixmap::fromImage(logoMark(qRound(34 * dpr)));
@@ -313,6 +279,20 @@ void Tfrm::buildMenus() {
     actExit = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
     actExit->setShortcut(QKeySequence(QStringLiteral("Alt+X")));
 
+    // Undo and redo carry the name of the step they act on ("Undo Move Up").
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QUndoStack* stack = document_.undoStack();
+    actUndo = stack->createUndoAction(this, QStringLiteral("Undo"));
+    actUndo->setObjectName(QStringLiteral("actUndo"));
+    actUndo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    actRedo = stack->createRedoAction(this, QStringLiteral("Redo"));
+    actRedo->setObjectName(QStringLiteral("actRedo"));
+    actRedo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    edit->addAction(actUndo);
+    edit->addAction(actRedo);
+
     QMenu* projectMenu = menuBar()->addMenu(QStringLiteral("Project"));
     actFullscreen = projectMenu->addAction(QStringLiteral("Fullscreen preview..."), this,
                                            &Tfrm::spdFullScreenClick);
@@ -336,33 +316,23 @@ void Tfrm::rebuildRecentMenu() {
     for (const QString& path : designer_->recentFiles().paths()) {
         QAction* entry = recentMenu->addAction(RecentFiles::captionForPath(path));
         entry->setData(path);
-        connect(entry, &QAction::triggered, this, [this, path] {
-            hideValueEditor();
-            designer_->openProject(path);
-        });
+        connect(entry, &QAction::triggered, this, [this, path] { designer_->openProject(path); });
     }
     recentMenu->setEnabled(!designer_->recentFiles().isEmpty());
 }
 
 void Tfrm::updateFileLabel() {
-    const QString file = designer_->currentFile();
+    const QString file = document_.fileName();
     QString text = file.isEmpty() ? QStringLiteral("New menu")
                                   : QString::fromStdString(output::bareName(file.toStdString()));
-    if (designer_->isModified())
+    if (document_.isModified())
         text += QStringLiteral("  \u2022  modified");
     lblFile_->setText(text);
     lblFile_->setToolTip(file);
 }
 
-void Tfrm::hideValueEditor() {
-    if (valueEditorHider_)
-        valueEditorHider_();
-}
-
 void Tfrm::newSpd1Click() {
-    hideValueEditor();
     designer_->newProject();
-    hideValueEditor();
 }
 
 void Tfrm::spdOpenClick() {
@@ -374,7 +344,6 @@ void Tfrm::spdBuildClick() {
 }
 
 void Tfrm::spdUpdateClick() {
-    hideValueEditor();
     designer_->preview().refresh();
 }
 
@@ -387,7 +356,6 @@ void Tfrm::spdPreviewBrowserClick() {
 }
 
 void Tfrm::cbPreviewClick() {
-    hideValueEditor();
     if (cbPreview->isChecked()) {
         pnlPreview->show();
         if (!splitState_.isEmpty())
@@ -403,13 +371,11 @@ void Tfrm::helpIndexClick() {
 }
 
 void Tfrm::aboutClick() {
-    hideValueEditor();
     if (about_)
         about_->exec();
 }
 
 void Tfrm::closeEvent(QCloseEvent* event) {
-    hideValueEditor();
     if (!designer_->confirmDiscard()) {
         event->ignore();
         return;

@@ -6,7 +6,6 @@
 #include "app/previewbrowser.h"
 
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -20,6 +19,7 @@ class QVBoxLayout;
 
 namespace menuloom::app {
 
+class Document;
 class ItemEditor;
 class Prompter;
 
@@ -28,18 +28,16 @@ class Tfrm : public QMainWindow {
 public:
     // Creates the window as start-up needs it: recent files loaded from `settingsPath`, the
     // project reset, the blank page written and shown.
-    Tfrm(model::Project& project, Folders folders, Prompter& prompter,
-         const BrowserFactory& browsers, const QString& settingsPath, QWidget* parent = nullptr);
+    Tfrm(Document& document, Folders folders, Prompter& prompter, const BrowserFactory& browsers,
+         const QString& settingsPath, QWidget* parent = nullptr);
     ~Tfrm() override;
 
+    Document& document() { return document_; }
     Designer& designer() { return *designer_; }
     ItemEditor* itemEditor() const { return itemEditor_; }
     PreviewBrowser& browser() { return *browser_; }
     QWidget* browserWidget() const { return browserWidget_; }
 
-    // Closes the open property value editor, if any (the property grid sets the hook).
-    void hideValueEditor();
-    void setValueEditorHider(std::function<void()> hook) { valueEditorHider_ = std::move(hook); }
     // Shown modally by Help > "About...".
     void setAboutBox(QDialog* about) { about_ = about; }
     // The place of the property grid, above the hint box.
@@ -64,6 +62,8 @@ public:
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
     QAction* actExit = nullptr;
+    QAction* actUndo = nullptr;
+    QAction* actRedo = nullptr;
     QAction* actFullscreen = nullptr;
     QAction* actPreviewBrowser = nullptr;
     QAction* actHelp = nullptr;
@@ -94,6 +94,7 @@ private:
     void helpIndexClick();
     void aboutClick();
 
+    Document& document_;
     Prompter& prompter_;
     Designer* designer_ = nullptr;
     PreviewBrowser* browser_ = nullptr;
@@ -104,7 +105,6 @@ private:
     QVBoxLayout* propsLayout_ = nullptr;
     QLabel* lblFile_ = nullptr;
     QDialog* about_ = nullptr;
-    std::function<void()> valueEditorHider_;
 };
 
 } // namespace menuloom::app

@@ -1,10 +1,10 @@
-#include "output/tfrmbuild.h"
+#include "app/tfrmbuild.h"
 
 #include "app/apptitle.h"
+#include "app/document.h"
 #include "app/prompter.h"
-#include "output/datawriter.h"
+#include "app/tfrmcross.h"
 #include "output/pagewriter.h"
-#include "output/tfrmcross.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -20,12 +20,16 @@
 
 #include <algorithm>
 
-namespace menuloom::output {
+namespace menuloom::app {
 
 namespace {
 
 std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+QString fromLocal(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 } // namespace
@@ -60,9 +64,9 @@ void FolderDisplay::paintEvent(QPaintEvent*) {
                fontMetrics().elidedText(folder_, Qt::ElideMiddle, area.width()));
 }
 
-TfrmBuild::TfrmBuild(model::Project& project, app::Prompter& prompter, QString programFolder,
+TfrmBuild::TfrmBuild(Document& document, Prompter& prompter, QString programFolder,
                      TfrmCross& cross, QWidget* parent)
-    : QDialog(parent), project_(project), prompter_(prompter),
+    : QDialog(parent), document_(document), prompter_(prompter),
       programFolder_(std::move(programFolder)), cross_(cross) {
     setObjectName(QStringLiteral("frmBuild"));
     setWindowTitle(QStringLiteral("Save script"));
@@ -138,8 +142,11 @@ TfrmBuild::TfrmBuild(model::Project& project, app::Prompter& prompter, QString p
     connect(spdItemLink, &QPushButton::clicked, this, &TfrmBuild::spdItemLinkClick);
     connect(spdBuild, &QPushButton::clicked, this, [this] { spdBuildClick(); });
     connect(spdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cbCross, &QCheckBox::toggled, this,
-            [this](bool on) { project_.crossframe.enabled = on; });
+    connect(cbCross, &QCheckBox::toggled, this, [this](bool on) {
+        model::CrossframeSettings settings = document_.project().crossframe;
+        settings.enabled = on;
+        document_.setCrossframe(settings);
+    });
 
     resetToDefaults();
 }
@@ -160,24 +167,29 @@ void TfrmBuild::adoptOpenedFile(const QString& path) {
     eData->setText(path);
 }
 
-TfrmBuild::Paths TfrmBuild::paths() const {
-    Paths p;
-    p.data = eData->text();
-    // Both separators count, as they do for the page's reference to the data file.
-    const auto sep =
-        std::max(p.data.lastIndexOf(QLatin1Char('/')), p.data.lastIndexOf(QLatin1Char('\\')));
+output::SaveRequest TfrmBuild::request() const {
+    output::SaveRequest r;
+    r.dataPath = localPath(eData->text());
+    r.pageName = localPath(eHTML->text());
+    r.createData = cbData->isChecked();
+    r.createPage = cbHTML->isChecked();
+    r.copyEngine = cbScript->isChecked();
+    r.programFolder = localPath(programFolder_);
     // A bare file name lies in the current folder (the program folder), where the data file
     // itself is written too.
-    p.folder = sep >= 0 ? p.data.left(sep + 1) : QDir::currentPath() + QLatin1Char('/');
-    p.page = p.folder + eHTML->text();
-    p.engine = p.folder + QString::fromLatin1(kEngineFileName.data(), kEngineFileName.size());
-    return p;
+    r.currentFolder = localPath(QDir::currentPath() + QLatin1Char('/'));
+    return r;
+}
+
+TfrmBuild::Paths TfrmBuild::paths() const {
+    const output::SavePaths p = output::savePaths(request());
+    return {fromLocal(p.data), fromLocal(p.folder), fromLocal(p.page), fromLocal(p.engine)};
 }
 
 void TfrmBuild::showEvent(QShowEvent* event) {
     if (!keepNames_)
         resetToDefaults();
-    cbCross->setChecked(project_.crossframe.enabled);
+    cbCross->setChecked(document_.project().crossframe.enabled);
     eDataChange();
     eData->setFocus();
     QDialog::showEvent(event);
@@ -218,52 +230,33 @@ void TfrmBuild::spdItemLinkClick() {
 }
 
 void TfrmBuild::showMessage(const QString& text) {
-    prompter_.message(app::appTitle(), text, app::Prompter::Buttons::Ok);
+    prompter_.message(appTitle(), text, Prompter::Buttons::Ok);
 }
 
 bool TfrmBuild::spdBuildClick() {
-    const Paths p = paths();
+    const output::SaveRequest req = request();
+    const model::Project& project = document_.project();
+    // A save that would write a menu no browser can start is refused before anything is asked.
+    if (const std::string refusal = output::crossframeRefusal(project, req); !refusal.empty()) {
+        showMessage(QString::fromUtf8(refusal.c_str()));
+        return false;
+    }
 
+    const Paths p = paths();
     if (QFile::exists(p.data) || QFile::exists(p.page)) {
         const auto answer = prompter_.message(
             QStringLiteral("Confirmation"),
             QStringLiteral("Some or all of specified files are exist.\r\nDo you want to rewrite "
                            "them?"),
-            app::Prompter::Buttons::YesNo);
-        if (answer != app::Prompter::Answer::Yes)
+            Prompter::Buttons::YesNo);
+        if (answer != Prompter::Answer::Yes)
             return false;
     }
 
-    bool failed = false;
-    if (cbData->isChecked()) {
-        if (p.data.trimmed().isEmpty()) {
-            showMessage(QStringLiteral("Please, enter correct data-filename."));
-            return false;
-        }
-        const WriteResult result = writeDataFile(project_, localPath(p.data), false);
-        if (!result.ok()) {
-            showMessage(QString::fromLocal8Bit(result.message.c_str()));
-            failed = true;
-        }
-    }
-
-    if (cbHTML->isChecked() && eHTML->text().trimmed().isEmpty()) {
-        showMessage(QStringLiteral("Please, enter correct HTML-filename."));
-        return false;
-    }
-
-    if (cbHTML->isChecked() && !failed) {
-        const WriteResult result = writePage(localPath(p.page), localPath(p.data), false);
-        if (!result.ok()) {
-            showMessage(QString::fromLocal8Bit(result.message.c_str()));
-            failed = true;
-        }
-    }
-
-    if (cbScript->isChecked() && !failed)
-        copyEngine(localPath(programFolder_), localPath(p.engine));
-
-    if (failed)
+    const output::SaveResult result = output::saveScript(project, req);
+    for (const std::string& message : result.messages)
+        showMessage(QString::fromLocal8Bit(message.c_str()));
+    if (!result.completed)
         return false;
     keepNames_ = true;
     emit saved();
@@ -271,4 +264,4 @@ bool TfrmBuild::spdBuildClick() {
     return true;
 }
 
-} // namespace menuloom::output
+} // namespace menuloom::app

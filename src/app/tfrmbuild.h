@@ -2,7 +2,7 @@
 // "Save script": the data file path, the page name and the switches, the overwrite question and
 // the writes of the data file, the page and the engine copy.
 
-#include "model/project.h"
+#include "output/savescript.h"
 
 #include <QDialog>
 
@@ -11,11 +11,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace menuloom::app {
+
+class Document;
 class Prompter;
-}
-
-namespace menuloom::output {
-
 class TfrmCross;
 
 // Shows the output folder in grey, shortened in the middle when it does not fit.
@@ -38,8 +36,8 @@ private:
 class TfrmBuild : public QDialog {
     Q_OBJECT
 public:
-    TfrmBuild(model::Project& project, app::Prompter& prompter, QString programFolder,
-              TfrmCross& cross, QWidget* parent = nullptr);
+    TfrmBuild(Document& document, Prompter& prompter, QString programFolder, TfrmCross& cross,
+              QWidget* parent = nullptr);
 
     // The paths of a save attempt, computed from the two fields as they stand.
     struct Paths {
@@ -49,6 +47,8 @@ public:
         QString engine;
     };
     Paths paths() const;
+    // The save as the fields and switches stand.
+    output::SaveRequest request() const;
 
     bool keepNames() const { return keepNames_; }
     // The proposed names: the program folder's "zel_data.js", "zelmenu.html", all three ticked.
@@ -87,11 +87,11 @@ private:
     void spdItemLinkClick();
     void showMessage(const QString& text);
 
-    model::Project& project_;
-    app::Prompter& prompter_;
+    Document& document_;
+    Prompter& prompter_;
     QString programFolder_;
     TfrmCross& cross_;
     bool keepNames_ = false;
 };
 
-} // namespace menuloom::output
+} // namespace menuloom::app

@@ -1,4 +1,6 @@
-#include "output/tfrmcross.h"
+#include "app/tfrmcross.h"
+
+#include "app/document.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -10,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace menuloom::output {
+namespace menuloom::app {
 
 namespace {
 
@@ -45,8 +47,7 @@ QStringList TfrmCross::helpLines() {
     };
 }
 
-TfrmCross::TfrmCross(model::CrossframeSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+TfrmCross::TfrmCross(Document& document, QWidget* parent) : QDialog(parent), document_(document) {
     setObjectName(QStringLiteral("frmCross"));
     setWindowTitle(QStringLiteral("Crossframe Options"));
     setModal(true);
@@ -71,6 +72,8 @@ TfrmCross::TfrmCross(model::CrossframeSettings& settings, QWidget* parent)
     eTopNum->setObjectName(QStringLiteral("eTopNum"));
     eSubNum = new QLineEdit(this);
     eSubNum->setObjectName(QStringLiteral("eSubNum"));
+    eTopNum->setMaxLength(kFrameNumberLength);
+    eSubNum->setMaxLength(kFrameNumberLength);
 
     grid->addWidget(new QLabel(QStringLiteral("Frameset ID:"), this), 0, 0);
     grid->addWidget(eFsetID, 0, 1);
@@ -104,29 +107,31 @@ TfrmCross::TfrmCross(model::CrossframeSettings& settings, QWidget* parent)
     eTopNum->installEventFilter(this);
     eSubNum->installEventFilter(this);
 
-    auto store = [this] {
-        if (loading_)
-            return;
-        settings_.framesetId = eFsetID->text().toStdString();
-        settings_.topFrame = eTopNum->text().toStdString();
-        settings_.subFrame = eSubNum->text().toStdString();
-        settings_.vertical = cbVertical->isChecked();
-    };
-    connect(eFsetID, &QLineEdit::textChanged, this, store);
-    connect(eTopNum, &QLineEdit::textChanged, this, store);
-    connect(eSubNum, &QLineEdit::textChanged, this, store);
-    connect(cbVertical, &QCheckBox::toggled, this, store);
     connect(spdOk, &QPushButton::clicked, this, &QDialog::accept);
     loadFromSettings();
 }
 
 void TfrmCross::loadFromSettings() {
-    loading_ = true;
-    eFsetID->setText(QString::fromStdString(settings_.framesetId));
-    eTopNum->setText(QString::fromStdString(settings_.topFrame));
-    eSubNum->setText(QString::fromStdString(settings_.subFrame));
-    cbVertical->setChecked(settings_.vertical);
-    loading_ = false;
+    const model::CrossframeSettings& settings = document_.project().crossframe;
+    eFsetID->setText(QString::fromUtf8(settings.framesetId.c_str()));
+    eTopNum->setText(QString::fromUtf8(settings.topFrame.c_str()));
+    eSubNum->setText(QString::fromUtf8(settings.subFrame.c_str()));
+    cbVertical->setChecked(settings.vertical);
+}
+
+model::CrossframeSettings TfrmCross::fieldSettings() const {
+    model::CrossframeSettings settings = document_.project().crossframe;
+    settings.framesetId = eFsetID->text().toUtf8().toStdString();
+    settings.topFrame = eTopNum->text().toUtf8().toStdString();
+    settings.subFrame = eSubNum->text().toUtf8().toStdString();
+    settings.vertical = cbVertical->isChecked();
+    return settings;
+}
+
+void TfrmCross::done(int result) {
+    // "Ok", Escape or the close box: what the fields hold stays.
+    document_.setCrossframe(fieldSettings());
+    QDialog::done(result);
 }
 
 void TfrmCross::showEvent(QShowEvent* event) {
@@ -151,4 +156,4 @@ bool TfrmCross::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace menuloom::output
+} // namespace menuloom::app

@@ -11,13 +11,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace menuloom::output {
+namespace menuloom::app {
+
+class Document;
 
 class TfrmCross : public QDialog {
     Q_OBJECT
 public:
-    // Edits `settings` in place: every change stays, there is no cancel.
-    explicit TfrmCross(model::CrossframeSettings& settings, QWidget* parent = nullptr);
+    // Edits the document's crossframe settings: what the fields hold when the window closes
+    // (there is no cancel) becomes one step of the undo history.
+    explicit TfrmCross(Document& document, QWidget* parent = nullptr);
+
+    // The longest frame number the fields take: longer ones could not be read back.
+    static constexpr int kFrameNumberLength = 9;
 
     // The fixed help text above the fields, one entry per line.
     static QStringList helpLines();
@@ -30,14 +36,17 @@ public:
 
     // Shows the settings as they stand (after a reset or a read since the last opening).
     void loadFromSettings();
+    // The settings as the fields hold them.
+    model::CrossframeSettings fieldSettings() const;
+
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    model::CrossframeSettings& settings_;
-    bool loading_ = false;
+    Document& document_;
 };
 
-} // namespace menuloom::output
+} // namespace menuloom::app

@@ -1,4 +1,4 @@
-#include "output/tfrmfullscreen.h"
+#include "app/tfrmfullscreen.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace menuloom::output {
+namespace menuloom::app {
 
 TfrmFullscreen::TfrmFullscreen(const app::BrowserFactory& browsers, QWidget* parent)
     : QWidget(parent, Qt::Tool) {
@@ -51,4 +51,4 @@ void TfrmFullscreen::cbStayOnTopClick() {
         browser_->navigate(pagePath_);
 }
 
-} // namespace menuloom::output
+} // namespace menuloom::app

@@ -7,7 +7,7 @@
 
 class QCheckBox;
 
-namespace menuloom::output {
+namespace menuloom::app {
 
 class TfrmFullscreen : public QWidget {
     Q_OBJECT
@@ -30,4 +30,4 @@ private:
     QString pagePath_;
 };
 
-} // namespace menuloom::output
+} // namespace menuloom::app

@@ -2,6 +2,7 @@
 // MENULOOM_SHOT_DIR set it leaves a picture of itself there for a person to look at.
 
 #include "app/appstyle.h"
+#include "app/document.h"
 #include "app/itemeditor.h"
 #include "fakeprompter.h"
 
@@ -59,19 +60,16 @@ private slots:
 
 void TestItemEditorLook::layoutWithRealMenu() {
     app::applyAppStyle(*qApp);
-    model::Project project;
+    app::Document document;
+    model::Project& project = document.mutableProject();
     buildMenu(project);
+    project.workingFolder = "/tmp/";
     app::testing::FakePrompter prompter;
-    app::ItemEditorHooks hooks;
-    hooks.markModified = [] {};
-    hooks.hideValueEditor = [] {};
-    hooks.workingFolder = [] { return QString("/tmp/"); };
-    hooks.startFolder = [] { return QString("/tmp"); };
 
     QWidget window;
     window.setObjectName("shotBackground");
     window.setStyleSheet("#shotBackground { background: #f7f8fa; }");
-    auto* editor = new app::ItemEditor(project, prompter, hooks, &window);
+    auto* editor = new app::ItemEditor(document, prompter, "/tmp", &window);
     editor->setGeometry(12, 12, 736, 436);
     window.resize(760, 460);
     window.show();

@@ -2,9 +2,10 @@
 // the desktop's browser and the preview panel switch.
 
 #include "app/designer.h"
+#include "app/document.h"
 #include "app/fakeprompter.h"
 #include "app/tfrm.h"
-#include "output/tfrmfullscreen.h"
+#include "app/tfrmfullscreen.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -24,19 +25,20 @@ namespace {
 
 struct Window {
     app::testing::Folders dirs;
-    model::Project project;
+    app::Document document;
+    model::Project& project = document.mutableProject();
     FakePrompter prompter;
     FakeBrowsers browsers;
     std::unique_ptr<app::Tfrm> frm;
-    std::unique_ptr<output::TfrmFullscreen> fullscreen;
+    std::unique_ptr<app::TfrmFullscreen> fullscreen;
 
     explicit Window(QString temp = {}) {
         if (temp.isEmpty())
             temp = dirs.tempFolder();
         app::Folders folders{dirs.programFolder(), temp, dirs.work.path() + "/"};
-        frm = std::make_unique<app::Tfrm>(project, folders, prompter, browsers.factory(),
+        frm = std::make_unique<app::Tfrm>(document, folders, prompter, browsers.factory(),
                                           dirs.program.filePath("lmtool.ini"));
-        fullscreen = std::make_unique<output::TfrmFullscreen>(browsers.factory());
+        fullscreen = std::make_unique<app::TfrmFullscreen>(browsers.factory());
         designer().preview().setFullscreen(fullscreen.get());
     }
     app::Designer& designer() { return frm->designer(); }
@@ -75,8 +77,7 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             if (i > 0)
                 QTest::qWait(200);
-            w.project.items.addItem(nullptr, false);
-            w.designer().markModified();
+            w.document.addItem(nullptr);
             sinceLast.start();
         }
         QCOMPARE(w.previews(), 0);
@@ -93,7 +94,7 @@ private slots:
 
     void untickedAutoUpdateStopsThePendingRefresh() {
         Window w;
-        w.designer().markModified();
+        w.document.markModified();
         QVERIFY(w.designer().preview().timer().isActive());
         w.frm->cbAutoUpdate->click();
         QVERIFY(!w.frm->cbAutoUpdate->isChecked());
@@ -101,7 +102,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w.designer().preview().timer().isActive(), 10000);
         QCOMPARE(w.previews(), 0);
         // Changes made while it is off do not start it.
-        w.designer().markModified();
+        w.document.markModified();
         QVERIFY(!w.designer().preview().timer().isActive());
         QVERIFY(w.designer().isModified());
 
@@ -109,7 +110,7 @@ private slots:
         w.frm->spdUpdate->click();
         QCOMPARE(w.previews(), 1);
         w.frm->cbAutoUpdate->click();
-        w.designer().markModified();
+        w.document.markModified();
         QVERIFY(w.designer().preview().timer().isActive());
         w.prompter.answers.enqueue(app::Prompter::Answer::No);
         QVERIFY(w.designer().newProject());

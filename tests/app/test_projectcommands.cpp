@@ -1,21 +1,25 @@
 // The project commands: the save question, New, Open, the recent files and closing the window.
 
 #include "app/designer.h"
+#include "app/document.h"
 #include "app/fakeprompter.h"
 #include "app/itemeditor.h"
 #include "app/tfrm.h"
+#include "app/tfrmbuild.h"
+#include "app/tfrmcross.h"
 #include "modaldriver.h"
-#include "output/tfrmbuild.h"
-#include "output/tfrmcross.h"
 #include "testsupport.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
+#include <QUndoStack>
 
 using namespace menuloom;
 using app::Prompter;
@@ -30,20 +34,21 @@ namespace {
 // The main window over fake dialogs and browsers, with its save dialog, as start-up builds it.
 struct Window {
     app::testing::Folders dirs;
-    model::Project project;
+    app::Document document;
+    model::Project& project = document.mutableProject();
     FakePrompter prompter;
     FakeBrowsers browsers;
     std::unique_ptr<app::Tfrm> frm;
-    std::unique_ptr<output::TfrmCross> cross;
-    std::unique_ptr<output::TfrmBuild> build;
+    std::unique_ptr<app::TfrmCross> cross;
+    std::unique_ptr<app::TfrmBuild> build;
 
     Window() {
         app::Folders folders{dirs.programFolder(), dirs.tempFolder(), dirs.work.path() + "/"};
-        frm = std::make_unique<app::Tfrm>(project, folders, prompter, browsers.factory(),
+        frm = std::make_unique<app::Tfrm>(document, folders, prompter, browsers.factory(),
                                           dirs.program.filePath("lmtool.ini"));
-        cross = std::make_unique<output::TfrmCross>(project.crossframe);
-        build = std::make_unique<output::TfrmBuild>(project, prompter, dirs.programFolder(), *cross,
-                                                    frm.get());
+        cross = std::make_unique<app::TfrmCross>(document);
+        build = std::make_unique<app::TfrmBuild>(document, prompter, dirs.programFolder(), *cross,
+                                                 frm.get());
         designer().setSaveDialog(build.get());
         designer().preview().setAutoUpdate(false);
     }
@@ -54,10 +59,7 @@ struct Window {
     app::Designer& designer() { return frm->designer(); }
     app::testing::FakeBrowser& browser() { return *browsers.made[0]; }
     // One change made the way the item area makes it.
-    void change() {
-        project.items.addItem(nullptr, false);
-        designer().markModified();
-    }
+    void change() { document.addItem(nullptr); }
 };
 
 } // namespace
@@ -225,6 +227,98 @@ private slots:
         QVERIFY(w.frm->close());
         QCOMPARE(closed.count(), 1);
         QCOMPARE(readAll(w.dirs.program.filePath("lmtool.ini")), QByteArray("/m/a.js\r\n"));
+    }
+
+    void undoAndRedo() {
+        Window w;
+        w.frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.frm.get()));
+        QAction* undo = w.frm->actUndo;
+        QAction* redo = w.frm->actRedo;
+        QStringList menus;
+        for (QAction* menu : w.frm->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus.mid(0, 3), QStringList({"File", "Edit", "Project"}));
+        QCOMPARE(undo->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(redo->shortcuts(),
+                 QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+        QCOMPARE(undo->text(), QString("Undo"));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+        // The entries name the step; undo and redo select the item they touched.
+        app::ItemEditor* items = w.frm->itemEditor();
+        auto click = [&](const char* name) {
+            QTest::mouseClick(items->findChild<QPushButton*>(name), Qt::LeftButton);
+        };
+        click("spdAddItem");
+        click("spdAddItem");
+        click("spdItemMoveUp");
+        model::ItemNode* root = w.project.items.root();
+        QCOMPARE(root->child(0)->props().caption, std::string("Item1"));
+        QCOMPARE(undo->text(), QString("Undo Move Up"));
+        undo->trigger();
+        QCOMPARE(root->child(0)->props().caption, std::string("Item0"));
+        QCOMPARE(redo->text(), QString("Redo Move Up"));
+        QCOMPARE(items->selectedItem(), root->child(1));
+
+        // A typing session in "Text:" is one step; its undo shows the item again, whatever is
+        // selected by then.
+        items->selectItem(root->child(0));
+        auto* caption = items->findChild<QLineEdit*>("eItemCaption");
+        caption->setFocus();
+        QTRY_VERIFY(caption->hasFocus());
+        caption->selectAll();
+        const int steps = w.document.undoStack()->index();
+        QTest::keyClicks(caption, "Home");
+        QCOMPARE(root->child(0)->props().caption, std::string("Home"));
+        QCOMPARE(w.document.undoStack()->index(), steps + 1);
+        items->selectItem(root->child(1));
+        undo->trigger();
+        QCOMPARE(root->child(0)->props().caption, std::string("Item0"));
+        QCOMPARE(items->selectedItem(), root->child(0));
+        QCOMPARE(caption->text(), QString("Item0"));
+
+        // Deleting an item with a sub-item, undone by Ctrl+Z from the tree, brings both back.
+        click("spdAddSubItem");
+        items->selectItem(root->child(0));
+        click("spdDeleteItem");
+        QCOMPARE(w.project.items.count(), 1);
+        items->treeView()->setFocus();
+        QTRY_VERIFY(items->treeView()->hasFocus());
+        QTest::keyClick(items->treeView(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.project.items.count(), 3);
+        QCOMPARE(items->selectedItem(), root->child(0));
+        QCOMPARE(root->child(0)->child(0)->props().caption, std::string("SubItem2"));
+        QTest::keyClick(items->treeView(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.project.items.count(), 1);
+
+        // New and Open start an empty history.
+        w.prompter.answers.enqueue(Prompter::Answer::No);
+        QVERIFY(w.designer().newProject());
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        w.change();
+        const QString file = w.dirs.work.filePath("menu.js");
+        QVERIFY(writeMenu(file, {"Home"}));
+        w.prompter.answers.enqueue(Prompter::Answer::No);
+        QVERIFY(w.designer().openProject(file));
+        QCOMPARE(w.document.undoStack()->count(), 0);
+    }
+
+    void flagOnlyEditsAskBeforeTheyAreLost() {
+        Window w;
+        w.designer().preview().setAutoUpdate(true);
+        // An edit kept preview-on-demand (the style dialogs'): marked, but no countdown.
+        QVERIFY(w.document.addStyle<model::TStyle>() == 0);
+        QVERIFY(w.designer().isModified());
+        QVERIFY(!w.designer().preview().timer().isActive());
+        // Closing asks rather than losing it.
+        w.prompter.answers.enqueue(Prompter::Answer::Cancel);
+        QVERIFY(!w.frm->close());
+        QCOMPARE(w.prompter.messages.last().text, QString("Save the project?"));
+        // Undo counts as a change like any other and starts the countdown.
+        w.document.undoStack()->undo();
+        QVERIFY(w.designer().preview().timer().isActive());
+        QVERIFY(w.project.itemStyles.empty());
     }
 };
 

@@ -1,9 +1,9 @@
 // The save-script dialog and the crossframe dialog.
 
+#include "app/document.h"
 #include "app/fakeprompter.h"
-#include "model/project.h"
-#include "output/tfrmbuild.h"
-#include "output/tfrmcross.h"
+#include "app/tfrmbuild.h"
+#include "app/tfrmcross.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -13,12 +13,13 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace menuloom;
 using app::Prompter;
+using app::TfrmBuild;
+using app::TfrmCross;
 using app::testing::FakePrompter;
-using output::TfrmBuild;
-using output::TfrmCross;
 
 namespace {
 
@@ -40,16 +41,17 @@ const char* kOverwrite =
 struct Fixture {
     QTemporaryDir program;
     QTemporaryDir out;
-    model::Project project;
+    app::Document document;
+    model::Project& project = document.mutableProject();
     FakePrompter prompter;
-    TfrmCross cross{project.crossframe};
+    TfrmCross cross{document};
     std::unique_ptr<TfrmBuild> build;
     QString folder() const { return program.path() + "/"; }
     QString outFile(const QString& name) const { return out.filePath(name); }
 
     Fixture() {
         writeAll(program.filePath("zelmenu.js"), "// engine\r\n");
-        build = std::make_unique<TfrmBuild>(project, prompter, folder(), cross);
+        build = std::make_unique<TfrmBuild>(document, prompter, folder(), cross);
         project.items.addItem(nullptr, false);
     }
     // Opens the dialog as a save does, so that the defaults are applied.
@@ -113,12 +115,25 @@ private slots:
         QCOMPARE(readAll(f.outFile("zelmenu.js")), QByteArray("// engine\r\n"));
         QVERIFY(f.build->keepNames());
 
-        // The crossframe switch of the dialog decides the closing call of the saved file.
+        // The crossframe switch of the dialog decides the closing call of the saved file; without
+        // both frame numbers the call would not run, so the save is refused before any question,
+        // naming where to set them, and nothing is written.
         f.open();
         f.build->cbCross->setChecked(true);
+        QVERIFY(f.project.crossframe.enabled);
+        const QByteArray before = readAll(f.outFile("menu.js"));
+        QVERIFY(!f.build->spdBuildClick());
+        QCOMPARE(f.prompter.messages.size(), 1);
+        QVERIFY(f.prompter.messages[0].text.contains("\"Crossframe options...\""));
+        QVERIFY(f.build->isVisible());
+        QCOMPARE(readAll(f.outFile("menu.js")), before);
+        model::CrossframeSettings cross = f.project.crossframe;
+        cross.topFrame = "0";
+        cross.subFrame = "1";
+        f.document.setCrossframe(cross);
         f.prompter.answers.enqueue(Prompter::Answer::Yes);
         QVERIFY(f.build->spdBuildClick());
-        QVERIFY(readAll(f.outFile("menu.js")).contains("zel_initFrame(\"\",,,0);"));
+        QVERIFY(readAll(f.outFile("menu.js")).contains("zel_initFrame(\"\",0,1,0);"));
     }
 
     void overwriteQuestion() {
@@ -263,8 +278,9 @@ private slots:
     }
 
     void crossframeDialog() {
-        model::Project project;
-        TfrmCross cross(project.crossframe);
+        app::Document document;
+        const model::Project& project = document.project();
+        TfrmCross cross(document);
         cross.show();
         QVERIFY(QTest::qWaitForWindowExposed(&cross));
         QCOMPARE(cross.windowTitle(), QString("Crossframe Options"));
@@ -288,15 +304,26 @@ private slots:
         QCOMPARE(cross.eSubNum->text(), QString("9-3"));
         QTest::keyClicks(cross.eFsetID, "fset-1");
         cross.cbVertical->click();
+        // Frame numbers longer than 9 digits could not be read back: the fields stop there.
+        QTest::keyClicks(cross.eTopNum, "234567890123");
+        QCOMPARE(cross.eTopNum->text(), QString("123456789"));
+        cross.eTopNum->selectAll();
+        QTest::keyClicks(cross.eTopNum, "1");
+        // The settings change when the window closes, as one step.
+        QVERIFY(project.crossframe.framesetId.empty());
+        cross.spdOk->click();
+        QVERIFY(!cross.isVisible());
         QCOMPARE(project.crossframe.framesetId, std::string("fset-1"));
         QCOMPARE(project.crossframe.topFrame, std::string("1"));
         QCOMPARE(project.crossframe.subFrame, std::string("9-3"));
         QVERIFY(project.crossframe.vertical);
-        cross.spdOk->click();
-        QVERIFY(!cross.isVisible());
+        QCOMPARE(document.undoStack()->count(), 1);
+        QCOMPARE(document.undoStack()->undoText(), QString("Crossframe Options"));
+        document.undoStack()->undo();
+        QVERIFY(project.crossframe.framesetId.empty());
 
         // New empties the settings; the next opening shows that.
-        model::ResetCrossframeParams(project.crossframe);
+        document.replaceProject([](model::Project& p) { p.resetContents(); });
         cross.show();
         QVERIFY(cross.eFsetID->text().isEmpty() && cross.eTopNum->text().isEmpty());
         QVERIFY(!cross.cbVertical->isChecked());

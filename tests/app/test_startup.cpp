@@ -5,10 +5,10 @@
 #include "app/startup.h"
 #include "app/tfrm.h"
 #include "app/tfrmabout.h"
+#include "app/tfrmbuild.h"
+#include "app/tfrmfullscreen.h"
 #include "app/tfrmsplash.h"
 #include "modaldriver.h"
-#include "output/tfrmbuild.h"
-#include "output/tfrmfullscreen.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -81,7 +81,7 @@ private slots:
         Run run;
         QVERIFY(writeMenu(run.dirs.program.filePath("default.js"), {"Start", "Shop"}, 37));
         QVERIFY(run.start());
-        model::Project& project = run.app->project();
+        const model::Project& project = run.app->project();
         QCOMPARE(project.param("posX").value, 37);
         QCOMPARE(project.items.count(), 2);
         QVERIFY(!run.designer().isModified());
@@ -148,7 +148,7 @@ private slots:
         QStringList menus;
         for (QAction* menu : frm.menuBar()->actions())
             menus << menu->text();
-        QCOMPARE(menus, QStringList({"File", "Project", "Help"}));
+        QCOMPARE(menus, QStringList({"File", "Edit", "Project", "Help"}));
         const QList<QPair<QAction*, QString>> shortcuts = {{frm.actNew, "Ctrl+N"},
                                                            {frm.actOpen, "Ctrl+O"},
                                                            {frm.actSave, "Ctrl+S"},

@@ -2,6 +2,7 @@
 // engine in the preview, and a change shows after the auto-update.
 
 #include "app/designer.h"
+#include "app/document.h"
 #include "app/fakeprompter.h"
 #include "app/tfrm.h"
 #include "app/webpreviewbrowser.h"
@@ -52,10 +53,11 @@ private slots:
 
         QTemporaryDir temp;
         QTemporaryDir work;
-        model::Project project;
+        app::Document document;
+        model::Project& project = document.mutableProject();
         app::testing::FakePrompter prompter;
         app::Folders folders{program, temp.path() + "/", work.path() + "/"};
-        app::Tfrm frm(project, folders, prompter, app::WebPreviewBrowser::factory(),
+        app::Tfrm frm(document, folders, prompter, app::WebPreviewBrowser::factory(),
                       work.filePath("lmtool.ini"));
         auto* view = qobject_cast<app::WebPreviewBrowser*>(frm.browserWidget());
         QVERIFY(view);
@@ -88,8 +90,7 @@ private slots:
         QVERIFY2(drawn, qPrintable("top items " + tops.join(", ") + " not in: " + text));
 
         // A change is drawn after the auto-update, from a fresh load of the same page.
-        project.items.rename(root->child(0), "Renamed top item");
-        frm.designer().markModified();
+        document.renameItem(root->child(0), "Renamed top item");
         QVERIFY2(
             waitForText(
                 view, [](const QString& body) { return body.contains("Renamed top item"); }, &text),
