@@ -235,7 +235,8 @@ TEST(ParamTable, EngineReadsTheSameParametersAsTheirKinds) {
         EXPECT_EQ(engine[i].first, t[i].name);
         EXPECT_TRUE(compatible(t[i], engine[i].second)) << engine[i].second;
         // Arrays: the engine reads as many entries as the designer writes.
-        if (t[i].text == "Array" && !isColorListText(t[i]))
+        if (t[i].text == "Array" && !isColorListText(t[i])) {
             EXPECT_EQ(lengths[i], t[i].num);
+        }
     }
 }
