@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev
     xvfb xauth imagemagick
     chromium
+    # the Debian package (dependencies from the binaries) and the desktop entry check
+    dpkg-dev file desktop-file-utils
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
