@@ -18,20 +18,30 @@
  * or malformed variable falls back to its built-in default, an unusable item or style entry
  * is skipped, and nothing thrown inside the engine reaches the page.
  *
- * Keyboard and assistive technology follow the WAI-ARIA Authoring Practices menubar
- * pattern (role menubar / menu / menuitem / separator, aria-haspopup, aria-expanded,
- * aria-orientation, roving tabindex). Chosen over the disclosure navigation pattern
- * because these menus cascade to any depth as fly-out boxes placed beside their items and
- * open on hover: the menubar's arrow-key model maps onto that two-dimensional layout,
- * the whole menu is one tab stop however many items it has, and every fly-out announces
- * itself as a popup with its expanded state. Disclosure navigation fits one or two
- * levels of in-flow lists opened by buttons and would put every link in the tab order.
+ * What it draws is site navigation, not an application menu: a nav landmark holding nested
+ * lists of real links. An item with a submenu has a disclosure button (a button with
+ * aria-expanded and aria-controls): its arrow when the item has a link, the whole item when
+ * it has none. The submenu's list is nested in the item's list element and drawn as a
+ * fly-out box beside or below the item. No menu, menubar or menuitem roles. The link to the
+ * page being shown carries aria-current="page"; pressedItem marks its item with
+ * aria-current="true".
  *
- * Keys: Tab reaches the menu bar; arrows move along a bar or box and open or close the
- * boxes (mirrored on right-to-left pages); Home and End jump to the first and last item;
- * Enter follows an item's link, or opens its submenu when it has no link; Space opens the
- * submenu, or follows the link when there is none; Escape closes the innermost box and
- * returns to its item; a letter moves to the next item starting with it.
+ * Mouse: hovering opens and closes the boxes, with a grace while the pointer heads for an
+ * open box across other items. Touch: a tap on a button opens or closes its submenu, a tap
+ * on a link follows it.
+ *
+ * Keys: Tab and Shift+Tab go through the links and buttons of the levels that are open;
+ * Enter or Space on a button opens or closes its submenu; Escape closes the innermost open
+ * submenu and puts the focus on its button; Down and Right go to the next link or button
+ * of the same list, or into the submenu of an open button; Up and Left go to the previous
+ * one; Home and End to the first and last (Right and Left swap on right-to-left pages).
+ *
+ * Small windows: where the top level does not fit the window's width (a horizontal bar
+ * wider than the window, or a vertical menu with no room beside it for its boxes), the menu
+ * collapses behind a "Menu" toggle button into one vertical list in the page's flow, whose
+ * submenus open in place below their items; every item is then at least 44 px tall. The
+ * fit is checked again whenever the window changes size. A box taller than the window is
+ * capped at its height and scrolls.
  */
 (function (root) {
   'use strict';
@@ -110,8 +120,10 @@
   const BORDER_STYLES = ['none', 'dotted', 'dashed', 'solid', 'double', 'groove', 'ridge', 'inset', 'outset'];
   const CLOSE_DELAY = 400;
   // Hovering an item that would close an open box waits this long, so that the pointer can
-  // cross neighbouring items on its way into that box.
+  // cross neighbouring items on its way into that box; while the pointer keeps heading for
+  // the box, the wait starts again, up to AIM_DELAY after its last move.
   const SWITCH_DELAY = 150;
+  const AIM_DELAY = 400;
   const TRANSITION_NONE = 24;
   const TRANSITION_RANDOM = 23;
 
@@ -121,6 +133,27 @@
     } catch (e) {
       return false;
     }
+  }
+
+  // A font whose families end without a generic one gets sans-serif, or serif or monospace
+  // after the common families of those kinds, so that the menu keeps its kind of face where
+  // the chosen family is not installed.
+  const GENERIC = /^(serif|sans-serif|monospace|cursive|fantasy|system-ui)$/;
+  const SERIF = /^(times|times new roman|georgia|garamond|palatino|palatino linotype|book antiqua|cambria|baskerville)$/;
+  const MONO = /^(courier|courier new|consolas|lucida console|monaco)$/;
+
+  function withGeneric(font) {
+    let fams = [];
+    try {
+      const s = root.document.createElement('i').style;
+      s.font = font;
+      fams = s.fontFamily.split(',').map((f) => f.trim().replace(/^["']|["']$/g, '').toLowerCase());
+    } catch (e) {
+      // Not parsable here: keep it as it is.
+    }
+    const last = fams[fams.length - 1];
+    if (!last || GENERIC.test(last)) return font;
+    return font + ', ' + (SERIF.test(fams[0]) ? 'serif' : MONO.test(fams[0]) ? 'monospace' : 'sans-serif');
   }
 
   function toInt(v) {
@@ -187,7 +220,7 @@
     },
     font(v, d) {
       const s = typeof v === 'string' ? v.trim() : '';
-      return s && !/[;{}]/.test(s) && supports('font', s) ? s : d;
+      return withGeneric(s && !/[;{}]/.test(s) && supports('font', s) ? s : d);
     },
     color(v) {
       return color(v);
@@ -380,24 +413,50 @@
     return hi < lo ? lo : Math.min(hi, Math.max(lo, v));
   }
 
+  // Rules shared by every menu of a document; each menu adds its own looks after them.
   const BASE_RULES = [
     '.zm-menu{display:flex;box-sizing:border-box;margin:0;padding:0;width:max-content;text-align:start;z-index:2147480000}',
     '.zm-menu.zm-h{flex-direction:row;align-items:stretch}',
     '.zm-menu.zm-v{flex-direction:column}',
-    '.zm-bar,.zm-box{display:flex;flex-direction:column;box-sizing:border-box;margin:0;text-align:start;float:none}',
+    '.zm-bar,.zm-list{display:flex;flex-direction:column;box-sizing:border-box;margin:0;list-style:none;text-align:start;float:none}',
     '.zm-bar{flex:1 1 auto}',
     '.zm-bar.zm-h{flex-direction:row}',
-    '.zm-box{position:absolute;display:none;left:0;top:0;width:max-content;z-index:2147480001}',
+    '.zm-box{position:absolute;display:none;flex-direction:column;box-sizing:border-box;margin:0;left:0;top:0;width:max-content;z-index:2147480001}',
     '.zm-box.zm-open{display:flex}',
-    '.zm-bar.zm-fill>.zm-item{flex:1 1 auto}',
-    'a.zm-item{display:flex;align-items:center;gap:.35em;box-sizing:border-box;margin:0;white-space:nowrap;outline:none;float:none;-webkit-tap-highlight-color:transparent}',
-    'a.zm-item:focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
-    '.zm-item>.zm-text{flex:1 1 auto;display:block}',
-    '.zm-item>img,.zm-icon-gap{flex:none;display:block;border:0;margin:0;padding:0}',
-    '.zm-item>.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
+    // A box inside a box shows through its parent's opacity already.
+    '.zm-box .zm-box{opacity:1!important}',
+    // The list scrolls when its box is capped at the window's height; its submenus, placed
+    // against the box, stay outside that clip.
+    '.zm-list{flex:0 1 auto;min-height:0;overflow-x:hidden;overflow-y:auto;overscroll-behavior:contain}',
+    '.zm-li{display:flex;flex-direction:column;margin:0;padding:0}',
+    '.zm-bar.zm-fill>.zm-li{flex:1 1 auto}',
+    '.zm-li>.zm-item{flex:1 1 auto}',
+    ':where(.zm-menu,.zm-box) button{appearance:none;margin:0;padding:0;border:0;border-radius:0;background:none;font:inherit;color:inherit;text-align:start}',
+    ':where(.zm-menu,.zm-box) :is(a,button){outline:none;-webkit-tap-highlight-color:transparent}',
+    ':where(.zm-menu,.zm-box) :is(a,button):focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
+    '.zm-item{display:flex;align-items:center;gap:.35em;box-sizing:border-box;margin:0;white-space:nowrap;float:none}',
+    '.zm-item.zm-split{gap:0;align-items:stretch}',
+    '.zm-link{display:flex;align-items:center;gap:.35em;flex:1 1 auto;color:inherit;text-decoration:inherit;cursor:inherit}',
+    '.zm-exp{display:flex;align-items:center;justify-content:center;flex:none;cursor:inherit}',
+    '.zm-text{flex:1 1 auto;display:block}',
+    '.zm-icon,.zm-icon-gap{flex:none;display:block;border:0;margin:0;padding:0}',
+    '.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
     '.zm-sep{display:flex;flex-direction:row;box-sizing:border-box;margin:0}',
     '.zm-sep>*{display:block;flex:none;border:0;margin:0;padding:0}',
     '.zm-spacer{flex:none;box-sizing:border-box;touch-action:none;user-select:none;background-repeat:no-repeat}',
+    '.zm-toggle{display:none;align-items:center;gap:.5em;box-sizing:border-box;min-height:44px;white-space:nowrap}',
+    '.zm-burger{display:block;box-sizing:border-box;width:1.25em;height:.9em;border:solid currentColor;border-width:2px 0;background:linear-gradient(currentColor,currentColor) center/100% 2px no-repeat}',
+    // Collapsed: the toggle, then the whole menu as one list in the page's flow.
+    '.zm-menu.zm-collapsed{display:block!important;position:static!important;width:auto!important}',
+    '.zm-collapsed>.zm-toggle{display:flex}',
+    '.zm-collapsed>.zm-spacer,.zm-menu.zm-collapsed>.zm-bar{display:none}',
+    '.zm-menu.zm-collapsed.zm-shown>.zm-bar{display:flex;flex-direction:column}',
+    '.zm-menu.zm-collapsed .zm-box{position:static!important;width:auto;max-height:none!important;margin-inline-start:1.25em}',
+    '.zm-menu.zm-collapsed .zm-list{overflow:visible}',
+    '.zm-menu.zm-collapsed .zm-item{min-height:44px}',
+    '.zm-menu.zm-collapsed .zm-exp{min-width:44px}',
+    '.zm-menu.zm-collapsed .zm-sep-v>*{flex:1;height:1px}',
+    '.zm-menu.zm-collapsed .zm-drawn.zm-to-r,.zm-menu.zm-collapsed .zm-drawn.zm-to-l{border-width:4px 4px 0;border-color:currentColor transparent transparent}',
   ];
 
   const docsWithBase = new WeakSet();
@@ -560,9 +619,26 @@
   }
 
   // ---------------------------------------------------------------------------------------
+  // ---------------------------------------------------------------------------------------
   // One menu drawn from one data file.
 
   let menuCount = 0;
+
+  function make(doc, tag, cls) {
+    const e = doc.createElement(tag);
+    if (cls) e.className = cls;
+    return e;
+  }
+
+  // Whether a link leads to the page shown: the same address, its fragment aside.
+  function samePage(href, doc) {
+    const strip = (u) => u.split('#')[0].replace(/\/index\.html?$/i, '/');
+    try {
+      return strip(href) === strip(doc.URL);
+    } catch (e) {
+      return false;
+    }
+  }
 
   class Menu {
     constructor(raw, baseURI) {
@@ -603,8 +679,13 @@
       this.toggle = c.pressedItem >= -1;
       this.pointerInside = false;
       this.lastPointer = '';
+      this.moves = [];
+      this.aimAt = null;
       this.closeTimer = 0;
       this.switchTimer = 0;
+      this.busy = false;
+      this.collapsed = false;
+      this.shown = false;
       this.rtl = false;
       this.frames = null;
       this.nodes = new WeakMap();
@@ -684,35 +765,41 @@
     buildRules() {
       const c = this.cfg;
       const k = '.' + this.cls;
+      const p = c.itemPadding;
       const r = [];
       const align = (a) => 'text-align:' + (a || 'start');
-      r.push(`${k}.zm-bar,${k}.zm-box{padding:${c.itemSpacing}px;gap:${c.itemSpacing}px;cursor:default}`);
+      r.push(`${k}.zm-bar,${k}>.zm-list{padding:${c.itemSpacing}px;gap:${c.itemSpacing}px;cursor:default}`);
       r.push(`${k}.zm-bar,${k}.zm-box{${this.boxDecls(this.boxBase)}}`);
       const shadow = c.shadowLen > 0 ? `box-shadow:${c.shadowLen}px ${c.shadowLen}px 0 ${c.shadowColor || '#808080'};` : '';
       r.push(`${k}.zm-box{opacity:${c.transparency / 100};${shadow}}`);
-      r.push(`${k}>a.zm-item{padding:${c.itemPadding}px;cursor:${c.itemCursor}}`);
-      r.push(`${k}.zm-bar>a.zm-item>.zm-text{${align(c.itemAlign)}}`);
-      r.push(`${k}.zm-box>a.zm-item>.zm-text{${align(c.subMenuAlign)}}`);
+      r.push(`${k} .zm-item{padding:${p}px;cursor:${c.itemCursor}}`);
+      // An item with a link and a submenu: the link and the button share its padding.
+      r.push(`${k} .zm-split{padding:0}`);
+      r.push(`${k} .zm-split>.zm-link{padding:${p}px;padding-inline-end:0}`);
+      r.push(`${k} .zm-split>.zm-exp{padding:${p}px;padding-inline-start:.35em}`);
+      r.push(`.zm-toggle.${this.cls}-sg{padding:${Math.max(p, 4)}px ${Math.max(p, 10)}px;cursor:${c.itemCursor}}`);
+      r.push(`${k}.zm-bar>li>.zm-item .zm-text{${align(c.itemAlign)}}`);
+      r.push(`${k}>.zm-list>li>.zm-item .zm-text{${align(c.subMenuAlign)}}`);
       for (const i of this.usedLooks()) {
         const L = this.look(i);
-        const s = `a.zm-item.${this.cls}-s${i < 0 ? 'g' : i}`;
+        const s = `.${this.cls}-s${i < 0 ? 'g' : i}`;
         r.push(`${s}{${this.itemDecls(L, false)}}`);
-        r.push(`${s}.zm-over{${this.itemDecls(L, true)}}`);
+        r.push(`${s}.zm-over,.zm-toggle${s}:hover{${this.itemDecls(L, true)}}`);
       }
       for (const i of this.usedBoxLooks()) r.push(`${k}.zm-box.${this.cls}-m${i}{${this.boxDecls(this.boxLook(i))}}`);
       // Separators.
       const place = { left: 'flex-start', center: 'center', right: 'flex-end', '': 'center' };
       const sepColor = c.fontColor[0] || '#808080';
       const w = c.separatorWidth;
-      r.push(`${k}>.zm-sep-h{padding:${c.itemPadding}px 0;justify-content:${place[c.separatorAlignment]};color:${sepColor}}`);
+      r.push(`${k} .zm-sep-h{padding:${p}px 0;justify-content:${place[c.separatorAlignment]};color:${sepColor}}`);
       r.push(
-        `${k}>.zm-sep-h>*{width:${w.n > 0 ? w.n + (w.pct ? '%' : 'px') : '100%'};` +
+        `${k} .zm-sep-h>*{width:${w.n > 0 ? w.n + (w.pct ? '%' : 'px') : '100%'};` +
           (c.separatorImage ? (c.separatorHeight ? `height:${c.separatorHeight}px}` : 'height:auto}') : `height:${c.separatorHeight || 1}px;background:currentColor}`)
       );
       const vh = c.separatorVHeight;
-      r.push(`${k}>.zm-sep-v{padding:0 ${c.itemPadding}px;align-items:center;color:${sepColor}}`);
+      r.push(`${k} .zm-sep-v{padding:0 ${p}px;align-items:center;color:${sepColor}}`);
       r.push(
-        `${k}>.zm-sep-v>*{` +
+        `${k} .zm-sep-v>*{` +
           (vh.n > 0 ? `height:${vh.n + (vh.pct ? '%' : 'px')};` : 'align-self:stretch;') +
           (c.separatorVImage ? (c.separatorVWidth ? `width:${c.separatorVWidth}px}` : 'width:auto}') : `width:${c.separatorVWidth || 1}px;background:currentColor}`)
       );
@@ -766,22 +853,30 @@
 
     // ----- building -----------------------------------------------------------------------
 
+    // One list element: a link; a button when the item opens a submenu and has no link; a
+    // link and a disclosure button (the arrow) side by side when it has both. The element
+    // that carries the item's look is node.el.
     makeItem(node, doc, top, iconSlot) {
       const c = this.cfg;
       const L = this.look(node.look);
-      const a = doc.createElement('a');
-      a.className = `zm-item ${this.cls}-s${node.look < 0 ? 'g' : node.look}`;
-      a.setAttribute('role', 'menuitem');
-      a.tabIndex = -1;
-      if (node.link) {
-        node.href = this.url(node.link);
+      const kids = node.kids.length > 0;
+      node.href = node.link ? this.url(node.link) : '';
+      const split = kids && !!node.href;
+      const li = make(doc, 'li', 'zm-li');
+      const cell = li.appendChild(
+        make(doc, split ? 'div' : kids ? 'button' : 'a', `zm-item ${this.cls}-s${node.look < 0 ? 'g' : node.look}` + (split ? ' zm-split' : ''))
+      );
+      const a = split ? cell.appendChild(make(doc, 'a', 'zm-link')) : kids ? null : cell;
+      const btn = split ? cell.appendChild(make(doc, 'button', 'zm-exp')) : kids ? cell : null;
+      const body = a || cell;
+      if (node.href) {
         a.href = node.href;
         if (node.target) a.target = node.target;
+        if (samePage(node.href, doc)) a.setAttribute('aria-current', 'page');
       }
-      if (node.tip) a.title = node.tip;
+      if (node.tip) cell.title = node.tip;
       if (node.img1 || node.img2) {
-        const img = doc.createElement('img');
-        img.className = 'zm-icon';
+        const img = make(doc, 'img', 'zm-icon');
         img.alt = '';
         const w = top ? c.iconTopWidth : c.iconWidth;
         const h = top ? c.iconTopHeight : c.iconHeight;
@@ -790,43 +885,42 @@
         node.icon = [this.url(node.img1), this.url(node.img2 || node.img1)];
         node.iconEl = img;
         this.setImage(img, node.icon[0]);
-        a.appendChild(img);
+        body.appendChild(img);
       } else if (iconSlot) {
         // Keeps the text in line with that of the siblings that have icons.
-        const gap = doc.createElement('span');
-        gap.className = 'zm-icon-gap';
+        const gap = make(doc, 'span', 'zm-icon-gap');
         gap.style.width = (top ? c.iconTopWidth : c.iconWidth) + 'px';
-        a.appendChild(gap);
+        body.appendChild(gap);
       }
-      const text = doc.createElement('span');
-      text.className = 'zm-text';
-      text.textContent = node.text;
-      a.appendChild(text);
-      if (node.kids.length) {
-        a.setAttribute('aria-haspopup', 'menu');
-        a.setAttribute('aria-expanded', 'false');
+      body.appendChild(make(doc, 'span', 'zm-text')).textContent = node.text;
+      if (btn) {
+        btn.type = 'button';
+        btn.setAttribute('aria-expanded', 'false');
+        if (split) btn.setAttribute('aria-label', node.text);
         const pics = top ? L.arrowMain : L.arrowSub;
         if (pics[0] || pics[1]) {
-          const img = doc.createElement('img');
-          img.className = 'zm-arrow';
+          const img = make(doc, 'img', 'zm-arrow');
           img.alt = '';
           if (c.arrowWidth) img.style.width = c.arrowWidth + 'px';
           if (c.arrowHeight) img.style.height = c.arrowHeight + 'px';
           node.arrow = [this.url(pics[0] || pics[1]), this.url(pics[1] || pics[0])];
           node.arrowEl = img;
           img.src = node.arrow[0];
-          a.appendChild(img);
+          btn.appendChild(img);
         } else {
-          const tri = doc.createElement('span');
           const dir = top && c.isHorizontal ? 'd' : this.rtl ? 'l' : 'r';
-          tri.className = 'zm-arrow zm-drawn zm-to-' + dir;
-          tri.setAttribute('aria-hidden', 'true');
-          a.appendChild(tri);
+          btn.appendChild(make(doc, 'span', 'zm-arrow zm-drawn zm-to-' + dir)).setAttribute('aria-hidden', 'true');
         }
       }
-      node.el = a;
-      this.nodes.set(a, node);
-      return a;
+      node.el = cell;
+      node.a = a && node.href ? a : null;
+      node.btn = btn;
+      node.li = li;
+      for (const e of [cell, a, btn]) if (e) this.nodes.set(e, node);
+      if (this.pressed === node) this.mark(node, true);
+      // The submenu's box, empty until it first opens, so that the button can name it.
+      if (kids) node.box = this.makeBox(node, doc);
+      return li;
     }
 
     setImage(img, src) {
@@ -843,37 +937,50 @@
 
     makeSeparator(doc, vertical) {
       const c = this.cfg;
-      const sep = doc.createElement('div');
-      sep.className = 'zm-sep ' + (vertical ? 'zm-sep-v' : 'zm-sep-h');
+      const sep = make(doc, 'li', 'zm-sep ' + (vertical ? 'zm-sep-v' : 'zm-sep-h'));
       sep.setAttribute('role', 'separator');
       sep.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
       const image = vertical ? c.separatorVImage : c.separatorImage;
-      let bar;
+      const bar = sep.appendChild(make(doc, image ? 'img' : 'span'));
       if (image) {
-        bar = doc.createElement('img');
         bar.alt = '';
         bar.src = this.url(image);
-      } else {
-        bar = doc.createElement('span');
       }
-      sep.appendChild(bar);
       return sep;
     }
 
-    fill(container, list, doc, top) {
+    fill(list, nodes, doc, top) {
       const c = this.cfg;
       const vertical = top && c.isHorizontal;
-      const slot = !vertical && (top ? c.iconTopWidth : c.iconWidth) > 0 && list.some((n) => n.img1 || n.img2);
-      for (const node of list) {
-        if (node.sep) container.appendChild(this.makeSeparator(doc, vertical));
-        else container.appendChild(this.makeItem(node, doc, top, slot));
+      const slot = !vertical && (top ? c.iconTopWidth : c.iconWidth) > 0 && nodes.some((n) => n.img1 || n.img2);
+      for (const node of nodes) list.appendChild(node.sep ? this.makeSeparator(doc, vertical) : this.makeItem(node, doc, top, slot));
+    }
+
+    // A submenu's box: nested in the item's list element, or, for the top level of a
+    // frameset menu, at the end of the submenu frame's body.
+    makeBox(node, doc) {
+      const box = make(doc, 'div', `zm-box ${this.cls}` + (node.sm >= 0 ? ` ${this.cls}-m${node.sm}` : ''));
+      box.id = `${this.cls}-b${node.id}`;
+      if (this.rtl) box.dir = 'rtl';
+      const list = box.appendChild(make(doc, 'ul', 'zm-list'));
+      this.own.add(box);
+      this.own.add(list);
+      if (node.li.ownerDocument === doc) {
+        node.li.appendChild(box);
+        node.btn.setAttribute('aria-controls', box.id);
+      } else {
+        this.install(doc);
+        doc.body.appendChild(box);
+        this.wire(box);
       }
+      return box;
     }
 
     wire(el) {
       this.own.add(el);
-      const on = (type, fn) => el.addEventListener(type, (e) => guard(() => fn.call(this, e)));
+      const on = (type, fn, capture) => el.addEventListener(type, (e) => guard(() => fn.call(this, e)), capture);
       on('pointerover', this.onPointerOver);
+      on('pointermove', this.onPointerMove);
       on('pointerenter', this.onPointerEnter);
       on('pointerleave', this.onPointerLeave);
       on('pointerdown', (e) => {
@@ -883,18 +990,22 @@
       on('keydown', this.onKey);
       on('focusin', this.onFocusIn);
       on('focusout', this.onFocusOut);
+      // A scrolled list moves the items whose boxes are placed against them.
+      on('scroll', (e) => {
+        for (const n of this.open) if (n.cur && e.target.contains && e.target !== n.cur && e.target.contains(n.el)) this.place(n);
+      }, true);
     }
 
     listenDocument(doc) {
       const on = (type, fn, capture) => doc.addEventListener(type, (e) => guard(() => fn.call(this, e)), capture);
       on('pointerdown', (e) => {
-        if (!this.owns(e.target) && this.open.length) {
+        if (!this.owns(e.target) && this.open.length && !this.collapsed) {
           this.hover = null;
           this.setOpen([]);
         }
       }, true);
       on('keydown', (e) => {
-        if (e.key === 'Escape' && this.open.length && !this.owns(e.target)) {
+        if (e.key === 'Escape' && this.open.length && !this.collapsed && !this.owns(e.target)) {
           this.hover = null;
           this.setOpen([]);
         }
@@ -913,8 +1024,8 @@
       this.doc = doc;
       this.win = doc.defaultView;
       this.install(doc);
-      const wrap = doc.createElement('div');
-      wrap.className = 'zm-menu ' + (c.isHorizontal ? 'zm-h' : 'zm-v');
+      const wrap = make(doc, 'nav', 'zm-menu ' + (c.isHorizontal ? 'zm-h' : 'zm-v'));
+      wrap.setAttribute('aria-label', 'Menu');
       const w = c.menuWidth;
       if (w.n > 0) wrap.style.width = w.n + (w.pct ? '%' : 'px');
       if (c.absolutePos) {
@@ -923,7 +1034,6 @@
         wrap.style.top = c.posY + 'px';
       }
       this.wrap = wrap;
-      this.own.add(wrap);
       if (anchor && anchor.parentNode && anchor.parentNode !== doc.head && anchor.parentNode !== doc.documentElement) {
         anchor.parentNode.insertBefore(wrap, anchor.nextSibling);
       } else if (doc.body) {
@@ -933,30 +1043,89 @@
       }
       this.rtl = this.win.getComputedStyle(wrap).direction === 'rtl';
       if (c.movable) wrap.appendChild(this.makeSpacer(doc));
-      const bar = doc.createElement('div');
-      bar.className = `zm-bar ${this.cls} ` + (c.isHorizontal ? 'zm-h' : 'zm-v') + (w.n > 0 && c.isHorizontal ? ' zm-fill' : '');
-      bar.setAttribute('role', 'menubar');
-      bar.setAttribute('aria-orientation', c.isHorizontal ? 'horizontal' : 'vertical');
-      bar.setAttribute('aria-label', 'Menu');
+      const bar = make(doc, 'ul', `zm-bar ${this.cls} ` + (c.isHorizontal ? 'zm-h' : 'zm-v') + (w.n > 0 && c.isHorizontal ? ' zm-fill' : ''));
+      bar.id = this.cls + '-bar';
+      // Shown instead of the bar where the menu does not fit the window.
+      const tg = wrap.appendChild(make(doc, 'button', `zm-toggle ${this.cls}-sg`));
+      tg.type = 'button';
+      tg.setAttribute('aria-expanded', 'false');
+      tg.setAttribute('aria-controls', bar.id);
+      tg.appendChild(make(doc, 'span', 'zm-burger')).setAttribute('aria-hidden', 'true');
+      tg.appendChild(make(doc, 'span', 'zm-label')).textContent = 'Menu';
+      tg.addEventListener('click', () => guard(() => this.show(!this.shown)));
+      this.toggleEl = tg;
+      this.own.add(tg);
+      if (c.pressedItem >= 0 && this.roots[c.pressedItem] && !this.roots[c.pressedItem].sep) this.pressed = this.roots[c.pressedItem];
       this.fill(bar, this.roots, doc, true);
       wrap.appendChild(bar);
       this.bar = bar;
-      this.wire(bar);
-      const first = this.roots.find((n) => !n.sep);
-      if (c.pressedItem >= 0 && this.roots[c.pressedItem] && !this.roots[c.pressedItem].sep) {
-        this.pressed = this.roots[c.pressedItem];
-        this.pressed.el.setAttribute('aria-current', 'true');
-      }
-      const stop = this.pressed || first;
-      if (stop) stop.el.tabIndex = 0;
+      this.own.add(bar);
+      this.wire(wrap);
       if (c.absolutePos && c.floatable) this.startFloating();
       this.refreshLooks();
+      this.checkFit();
+      const again = () => {
+        if (!this.fitFrame) {
+          this.fitFrame = this.win.requestAnimationFrame(() =>
+            guard(() => {
+              this.fitFrame = 0;
+              this.checkFit();
+              for (const n of this.open) if (n.cur) this.place(n);
+            }));
+        }
+      };
+      this.win.addEventListener('resize', again);
+      this.win.addEventListener('load', again);
+      try {
+        this.win.screen.orientation.addEventListener('change', again);
+        doc.fonts.ready.then(again);
+      } catch (e) {
+        // Resizes still come as resize events.
+      }
     }
+
+    // ----- the collapsed mode -------------------------------------------------------------
+
+    // Whether the top level does not fit the window: wider than it, or a vertical menu
+    // with no room on either side for a box about as wide as the menu.
+    tooNarrow() {
+      const vp = viewport(this.doc);
+      const r = this.wrap.getBoundingClientRect();
+      const left = r.left + this.win.scrollX;
+      const right = r.right + this.win.scrollX;
+      if (right > vp.w + 0.5 || left < -0.5) return true;
+      if (this.cfg.isHorizontal) return this.bar.scrollWidth > this.bar.clientWidth + 1;
+      if (this.frames || !this.roots.some((n) => n.kids.length)) return false;
+      return Math.max(left, vp.w - right) < Math.min(r.width, 160);
+    }
+
+    checkFit() {
+      const wrap = this.wrap;
+      if (!wrap || !wrap.isConnected) return;
+      // Measured as a bar; both class changes happen before the next paint.
+      wrap.classList.remove('zm-collapsed');
+      const narrow = this.tooNarrow();
+      if (narrow !== this.collapsed) {
+        this.hover = null;
+        this.setOpen([]);
+        this.collapsed = narrow;
+        this.show(false);
+      }
+      wrap.classList.toggle('zm-collapsed', narrow);
+    }
+
+    show(on) {
+      this.shown = on;
+      this.wrap.classList.toggle('zm-shown', on);
+      this.toggleEl.setAttribute('aria-expanded', String(on));
+      if (!on) this.setOpen([]);
+    }
+
+    // ----- moving and floating ------------------------------------------------------------
 
     makeSpacer(doc) {
       const c = this.cfg;
-      const sp = doc.createElement('div');
-      sp.className = 'zm-spacer';
+      const sp = make(doc, 'div', 'zm-spacer');
       sp.setAttribute('aria-hidden', 'true');
       const horizontal = c.isHorizontal;
       sp.style.width = c.moveWidth ? c.moveWidth + 'px' : horizontal ? '8px' : 'auto';
@@ -1035,7 +1204,7 @@
           this.floatAt = { x, y };
           this.wrap.style.left = Math.round(x) + 'px';
           this.wrap.style.top = Math.round(y) + 'px';
-          for (const n of this.open) if (n.box) this.place(n);
+          for (const n of this.open) if (n.cur) this.place(n);
           if (x !== tx || y !== ty) frame = win.requestAnimationFrame(step);
         });
       win.addEventListener('scroll', () => {
@@ -1043,9 +1212,10 @@
       }, { passive: true });
     }
 
-    // The document that holds the submenu boxes: the submenu frame's, when it is usable.
+    // The document that holds the top level's boxes: the submenu frame's, when it is usable
+    // and the menu is not collapsed.
     boxDoc() {
-      if (this.frames) {
+      if (this.frames && !this.collapsed) {
         try {
           const d = this.frames.subEl.contentDocument;
           if (d && d.body && d.readyState !== 'loading') return d;
@@ -1054,24 +1224,6 @@
         }
       }
       return this.doc;
-    }
-
-    buildBox(node, doc) {
-      this.install(doc);
-      const box = doc.createElement('div');
-      box.className = `zm-box ${this.cls}` + (node.sm >= 0 ? ` ${this.cls}-m${node.sm}` : '');
-      box.setAttribute('role', 'menu');
-      box.setAttribute('aria-orientation', 'vertical');
-      box.setAttribute('aria-label', node.text);
-      box.id = `${this.cls}-b${node.id}`;
-      if (node.el.ownerDocument === doc) node.el.setAttribute('aria-controls', box.id);
-      if (this.rtl) box.dir = 'rtl';
-      this.fill(box, node.kids, doc, false);
-      this.wire(box);
-      doc.body.appendChild(box);
-      node.box = box;
-      for (const n of node.kids) if (this.over.has(n)) this.paint(n, true);
-      return box;
     }
 
     // ----- opening and closing ------------------------------------------------------------
@@ -1094,37 +1246,60 @@
 
     // Makes `path` (a chain of items from the top level down) the set of open submenus.
     setOpen(path) {
-      this.cancelSwitch();
-      let keep = 0;
-      while (keep < this.open.length && keep < path.length && this.open[keep] === path[keep] && this.alive(path[keep])) keep++;
-      for (let i = this.open.length - 1; i >= keep; i--) this.hideBox(this.open[i]);
-      this.open = path.slice(0, keep);
-      for (let i = keep; i < path.length; i++) {
-        if (!this.showBox(path[i])) break;
-        this.open.push(path[i]);
+      if (this.busy) return;
+      this.busy = true;
+      try {
+        this.cancelSwitch();
+        let keep = 0;
+        while (keep < this.open.length && keep < path.length && this.open[keep] === path[keep] && this.alive(path[keep])) keep++;
+        for (let i = this.open.length - 1; i >= keep; i--) this.hideBox(this.open[i]);
+        this.open = path.slice(0, keep);
+        for (let i = keep; i < path.length; i++) {
+          if (!this.showBox(path[i])) break;
+          this.open.push(path[i]);
+        }
+        this.refreshLooks();
+      } finally {
+        this.busy = false;
       }
-      this.refreshLooks();
     }
 
     alive(node) {
-      return !!node.box && node.box.isConnected && node.box.classList.contains('zm-open');
+      const box = node.cur;
+      return !!box && box.isConnected && box.classList.contains('zm-open');
     }
 
     showBox(node) {
       if (!node.el || !node.el.isConnected) return false;
-      const doc = this.boxDoc();
-      let box = node.box;
-      if (!box || box.ownerDocument !== doc || !box.isConnected) box = this.buildBox(node, doc);
+      const doc = node.depth ? node.el.ownerDocument : this.boxDoc();
+      const far = doc !== node.el.ownerDocument;
+      let box = far ? node.far : node.box;
+      if (!box || box.ownerDocument !== doc || !box.isConnected) {
+        box = this.makeBox(node, doc);
+        if (far) node.far = box;
+        else node.box = box;
+      }
+      node.cur = box;
+      // Filled on first opening, and again when its items were last drawn in another box.
+      const list = box.firstChild;
+      const first = node.kids.find((n) => !n.sep);
+      if (!list.firstChild || (first && !(first.el && list.contains(first.el)))) {
+        list.textContent = '';
+        this.fill(list, node.kids, doc, false);
+        for (const n of node.kids) if (this.over.has(n)) this.paint(n, true);
+      }
+      // A box that is still playing its transition would clip the new one inside it.
+      for (const n of this.open) if (n.cur) for (const a of n.cur.getAnimations()) a.finish();
       box.style.zIndex = String(2147480001 + node.depth);
       this.place(node);
-      node.el.setAttribute('aria-expanded', 'true');
+      node.btn.setAttribute('aria-expanded', 'true');
       playTransition(box, this.cfg);
       return true;
     }
 
     hideBox(node) {
-      const box = node.box;
-      if (node.el) node.el.setAttribute('aria-expanded', 'false');
+      const box = node.cur;
+      if (node.btn) node.btn.setAttribute('aria-expanded', 'false');
       if (!box) return;
       try {
         for (const a of box.getAnimations()) a.cancel();
@@ -1134,8 +1309,8 @@
       box.classList.remove('zm-open');
       const doc = box.ownerDocument;
       if (doc && box.contains(doc.activeElement)) {
-        const back = this.ancestors(node).concat([node]).reverse().find((n) => n.el && n.el.isConnected && this.visible(n));
-        if (back) back.el.focus();
+        const back = this.ancestors(node).concat([node]).reverse().find((n) => n.btn && n.btn.isConnected && this.visible(n));
+        if (back) back.btn.focus();
       }
     }
 
@@ -1144,18 +1319,21 @@
     }
 
     place(node) {
-      const box = node.box;
+      const box = node.cur;
+      box.classList.add('zm-open');
+      if (this.collapsed) return;
       const doc = box.ownerDocument;
       const c = this.cfg;
       const rtl = this.rtl;
-      box.style.left = '0px';
-      box.style.top = '0px';
-      box.style.visibility = 'hidden';
-      box.classList.add('zm-open');
+      const s = box.style;
+      const vp = viewport(doc);
+      s.left = '0px';
+      s.top = '0px';
+      s.maxHeight = vp.h + 'px';
+      s.visibility = 'hidden';
       const o = box.getBoundingClientRect();
       const w = o.width;
-      const h = o.height;
-      const vp = viewport(doc);
+      let h = o.height;
       let x;
       let y;
       const first = node.depth === 0;
@@ -1166,9 +1344,18 @@
         const dx = first ? c.topDX : c.DX;
         const dy = first ? c.topDY : c.DY;
         if (first && c.isHorizontal) {
+          // Below the bar, or above it when there is more room there; a long box is
+          // capped at that room rather than cover its own item.
+          const below = vp.h - r.bottom - dy;
+          const above = r.top - dy;
+          const room = Math.max(below, above);
+          if (h > room && room >= 100) {
+            h = room;
+            s.maxHeight = room + 'px';
+          }
           x = rtl ? r.right - w - dx : r.left + dx;
           y = r.bottom + dy;
-          if (y + h > vp.h && r.top - dy - h >= 0) y = r.top - dy - h;
+          if (y + h > vp.h && above >= h) y = r.top - dy - h;
         } else {
           const after = rtl ? r.left - w - dx : r.right + dx;
           const before = rtl ? r.right + dx : r.left - w - dx;
@@ -1182,9 +1369,9 @@
       x = clamp(x, 0, vp.w - w);
       if (y + h > vp.h) y = Math.max(0, vp.h - h);
       if (y < 0) y = 0;
-      box.style.left = Math.round(x - o.left) + 'px';
-      box.style.top = Math.round(y - o.top) + 'px';
-      box.style.visibility = '';
+      s.left = Math.round(x - o.left) + 'px';
+      s.top = Math.round(y - o.top) + 'px';
+      s.visibility = '';
     }
 
     // First-level box in the submenu frame: at the frame's edge that faces the top menu,
@@ -1211,6 +1398,7 @@
 
     scheduleClose() {
       this.cancelClose();
+      if (this.collapsed) return;
       const win = this.win;
       this.closeTimer = win.setTimeout(() =>
         guard(() => {
@@ -1259,7 +1447,7 @@
       }
     }
 
-    // ----- events -------------------------------------------------------------------------
+    // ----- pointer ------------------------------------------------------------------------
 
     nodeAt(target) {
       for (let n = target, i = 0; n && i < 8; n = n.parentNode, i++) {
@@ -1296,7 +1484,7 @@
       this.hover = node;
       this.status(node);
       this.cancelSwitch();
-      if (!node) {
+      if (!node || this.collapsed) {
         this.refreshLooks();
         return;
       }
@@ -1306,16 +1494,54 @@
         return;
       }
       this.refreshLooks();
+      this.switchLater(node);
+    }
+
+    // The last few pointer positions, in the coordinates of one document.
+    onPointerMove(e) {
+      if (e.pointerType === 'touch') return;
+      const m = this.moves;
+      const doc = e.target.ownerDocument;
+      if (m.length && m[0].doc !== doc) m.length = 0;
+      m.push({ x: e.clientX, y: e.clientY, doc });
+      if (m.length > 4) m.shift();
+      const node = this.aimAt;
+      if (node && node === this.hover) {
+        if (this.aiming(node)) this.switchLater(node);
+        else this.setOpen(this.pathFor(node));
+      }
+    }
+
+    // Opens the hovered item's path after a short wait, or a longer one while the pointer
+    // heads for the box that is open beside it.
+    switchLater(node) {
+      this.cancelSwitch();
+      const aim = this.aiming(node);
+      this.aimAt = aim ? node : null;
       this.switchTimer = this.win.setTimeout(() =>
         guard(() => {
           this.switchTimer = 0;
           if (this.hover === node) this.setOpen(this.pathFor(node));
-        }), SWITCH_DELAY);
+        }), aim ? AIM_DELAY : SWITCH_DELAY);
     }
 
     cancelSwitch() {
       if (this.switchTimer) this.win.clearTimeout(this.switchTimer);
       this.switchTimer = 0;
+      this.aimAt = null;
+    }
+
+    // Whether the pointer's last moves bring it nearer to the open box of the list that
+    // `node` is in.
+    aiming(node) {
+      const open = this.open[node.depth];
+      const box = open && open !== node && open.cur;
+      const m = this.moves;
+      if (!box || m.length < 2 || box.ownerDocument !== m[0].doc) return false;
+      const b = box.getBoundingClientRect();
+      const dist = (p) => Math.hypot(Math.max(b.left - p.x, 0, p.x - b.right), Math.max(b.top - p.y, 0, p.y - b.bottom));
+      const d = dist(m[m.length - 1]);
+      return d === 0 || d < dist(m[0]) - 1;
     }
 
     onClick(e) {
@@ -1324,23 +1550,13 @@
       const kind = e.pointerType || this.lastPointer;
       this.lastPointer = '';
       if (this.toggle && node.depth === 0) this.press(node);
-      if (node.kids.length) {
-        if (kind === 'touch' || kind === 'pen') {
-          if (!this.isOpen(node)) {
-            e.preventDefault();
-            this.setOpen(this.pathFor(node));
-            return;
-          }
-          if (!node.href) {
-            e.preventDefault();
-            this.setOpen(this.ancestors(node));
-            return;
-          }
-        } else if (!node.href) {
-          e.preventDefault();
-          this.setOpen(this.pathFor(node));
-          return;
-        }
+      if (node.btn && node.btn.contains(e.target)) {
+        e.preventDefault();
+        // The mouse has opened it already by hovering: a click keeps it open. Keys and
+        // taps, and every click on a collapsed menu, open or close it.
+        if (kind === 'mouse' && !this.collapsed) this.setOpen(this.pathFor(node));
+        else this.setOpen(this.isOpen(node) ? this.ancestors(node) : this.pathFor(node));
+        return;
       }
       if (node.href) {
         this.hover = null;
@@ -1348,12 +1564,21 @@
       }
     }
 
+    mark(node, on) {
+      const t = node.a || node.btn;
+      if (!t || t.getAttribute('aria-current') === 'page') return;
+      if (on) t.setAttribute('aria-current', 'true');
+      else t.removeAttribute('aria-current');
+    }
+
     press(node) {
-      if (this.pressed && this.pressed.el) this.pressed.el.removeAttribute('aria-current');
+      if (this.pressed) this.mark(this.pressed, false);
       this.pressed = node;
-      node.el.setAttribute('aria-current', 'true');
+      this.mark(node, true);
       this.refreshLooks();
     }
+
+    // ----- keyboard -----------------------------------------------------------------------
 
     onFocusIn(e) {
       const node = this.nodeAt(e.target);
@@ -1366,9 +1591,13 @@
         this.focusVisible = true;
       }
       this.cancelClose();
-      let top = node;
-      while (top.parent) top = top.parent;
-      for (const n of this.roots) if (n.el && n.el.tabIndex !== (n === top ? 0 : -1)) n.el.tabIndex = n === top ? 0 : -1;
+      // Keyboard focus on another item closes the boxes that are not on its way.
+      if (this.focusVisible && !this.collapsed && !this.busy) {
+        const want = this.pathFor(node);
+        let k = 0;
+        while (k < this.open.length && this.open[k] === want[k]) k++;
+        if (k < this.open.length) this.setOpen(this.open.slice(0, k));
+      }
       this.status(node);
       this.refreshLooks();
     }
@@ -1378,7 +1607,7 @@
         guard(() => {
           if (this.focusIsOurs()) return;
           this.focus = null;
-          if (!this.pointerInside) this.setOpen([]);
+          if (!this.pointerInside && !this.collapsed) this.setOpen([]);
           else this.refreshLooks();
         }), 0);
     }
@@ -1395,112 +1624,52 @@
       return false;
     }
 
-    focusable(list) {
-      return list.filter((n) => !n.sep && n.el);
-    }
-
-    moveFocus(node, delta) {
-      const list = this.focusable(node.parent ? node.parent.kids : this.roots);
-      const i = list.indexOf(node);
-      if (i < 0 || !list.length) return null;
-      return list[(i + delta + list.length) % list.length];
-    }
-
-    openInto(node, last) {
-      this.setOpen(this.pathFor(node));
-      if (!this.isOpen(node)) return;
-      const kids = this.focusable(node.kids);
-      const target = last ? kids[kids.length - 1] : kids[0];
-      if (target) target.el.focus();
-    }
-
-    // From a submenu, to the neighbouring top item of a horizontal bar, its box opened.
-    nextTop(node, delta) {
-      let top = node;
-      while (top.parent) top = top.parent;
-      const t = this.moveFocus(top, delta);
-      if (!t) return;
-      this.setOpen(t.kids.length ? [t] : []);
-      t.el.focus();
+    // The links and buttons of a list of items, in order.
+    stops(list) {
+      const out = [];
+      for (const n of list) {
+        if (n.sep || !n.el || !n.el.isConnected) continue;
+        if (n.a) out.push(n.a);
+        if (n.btn) out.push(n.btn);
+      }
+      return out;
     }
 
     onKey(e) {
       const node = this.nodeAt(e.target);
       if (!node || e.altKey || e.ctrlKey || e.metaKey) return;
-      const c = this.cfg;
-      const inBar = node.depth === 0;
+      const t = e.target;
+      const key = e.key;
       const fwd = this.rtl ? 'ArrowLeft' : 'ArrowRight';
       const back = this.rtl ? 'ArrowRight' : 'ArrowLeft';
-      const row = inBar && c.isHorizontal;
-      let key = e.key;
-      const go = (t) => {
-        if (!t) return;
-        if (inBar) this.setOpen(this.open.length && t.kids.length ? [t] : []);
-        else this.setOpen(this.ancestors(t));
-        t.el.focus();
-      };
-      if (key === 'Spacebar') key = ' ';
-      let handled = true;
-      if (key === (row ? fwd : 'ArrowDown')) {
-        go(this.moveFocus(node, 1));
-      } else if (key === (row ? back : 'ArrowUp')) {
-        go(this.moveFocus(node, -1));
-      } else if (row && (key === 'ArrowDown' || key === 'ArrowUp')) {
-        if (node.kids.length) this.openInto(node, key === 'ArrowUp');
-      } else if (key === fwd) {
-        if (node.kids.length) this.openInto(node, false);
-        else if (!inBar && c.isHorizontal) this.nextTop(node, 1);
-        else handled = false;
-      } else if (key === back) {
-        if (inBar) handled = false;
-        else if (node.depth === 1 && c.isHorizontal) this.nextTop(node, -1);
-        else {
-          this.setOpen(this.ancestors(node.parent));
-          node.parent.el.focus();
-        }
+      const list = this.stops(node.parent ? node.parent.kids : this.roots);
+      const i = list.indexOf(t);
+      let to = null;
+      if (key === 'ArrowDown' || key === fwd) {
+        to = t === node.btn && this.isOpen(node) ? this.stops(node.kids)[0] : list[i + 1];
+      } else if (key === 'ArrowUp' || key === back) {
+        to = list[i - 1];
       } else if (key === 'Home' || key === 'End') {
-        const list = this.focusable(node.parent ? node.parent.kids : this.roots);
-        go(key === 'Home' ? list[0] : list[list.length - 1]);
-      } else if (key === 'Enter') {
-        if (node.href) {
-          handled = false; // the link's own activation follows it
-        } else if (node.kids.length) {
-          this.openInto(node, false);
-        }
-      } else if (key === ' ') {
-        if (node.kids.length) this.openInto(node, false);
-        else if (node.href) node.el.click();
+        to = list[key === 'Home' ? 0 : list.length - 1];
       } else if (key === 'Escape') {
-        if (inBar) {
-          this.setOpen([]);
-        } else {
-          this.setOpen(this.ancestors(node.parent));
-          node.parent.el.focus();
-        }
-      } else if (key === 'Tab') {
-        handled = false;
-        let top = node;
-        while (top.parent) top = top.parent;
-        this.setOpen([]);
-        // Tab then moves on from the menu bar, whose item now has the focus.
-        if (!inBar && top.el.ownerDocument === node.el.ownerDocument) top.el.focus();
-      } else if (key.length === 1 && key.trim()) {
-        const list = this.focusable(node.parent ? node.parent.kids : this.roots);
-        const start = list.indexOf(node);
-        const k = key.toLowerCase();
-        for (let i = 1; i <= list.length; i++) {
-          const t = list[(start + i) % list.length];
-          if (t.text.trim().toLowerCase().startsWith(k)) {
-            go(t);
-            break;
-          }
-        }
+        this.escape();
       } else {
-        handled = false;
+        return;
       }
-      if (handled) {
-        e.preventDefault();
-        e.stopPropagation();
+      if (to) to.focus();
+      e.preventDefault();
+      e.stopPropagation();
+    }
+
+    escape() {
+      const n = this.open[this.open.length - 1];
+      if (n) {
+        this.hover = null;
+        this.setOpen(this.open.slice(0, -1));
+        if (n.btn.isConnected) n.btn.focus();
+      } else if (this.collapsed && this.shown) {
+        this.show(false);
+        this.toggleEl.focus();
       }
     }
   }
@@ -1601,6 +1770,7 @@
       }
       menu.frames = { topEl, subEl, vertical: READ.bool(vertical, false) || str(vertical).trim() === '1' };
       subEl.addEventListener('load', () => guard(() => {
+        for (const n of menu.open) if (n.btn) n.btn.setAttribute('aria-expanded', 'false');
         menu.open = [];
         menu.hover = null;
         menu.refreshLooks();

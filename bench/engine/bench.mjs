@@ -73,8 +73,8 @@ const PAGE = `<HTML><head><script src="zelmenu.js"></script></head><body>
     window.__t = 0;
     run('window.__t = performance.now(); zel_init(); document.querySelector(".zm-bar").getBoundingClientRect(); window.__d = performance.now() - window.__t;');
     r.draw = window.__d;
-    r.items = document.querySelectorAll('a.zm-item').length;
-    const tops = [...document.querySelectorAll('.zm-bar a.zm-item')];
+    r.items = document.querySelectorAll('.zm-item').length;
+    const tops = [...document.querySelectorAll('.zm-bar > li > .zm-item')];
     const over = (a) => a.dispatchEvent(new PointerEvent('pointerover', { bubbles: true, pointerType: 'mouse' }));
     let t = performance.now();
     over(tops[0]);
@@ -87,16 +87,16 @@ const PAGE = `<HTML><head><script src="zelmenu.js"></script></head><body>
     for (const top of tops) {
       away();
       over(top);
-      const groups = [...document.querySelectorAll('.zm-box.zm-open a.zm-item[aria-haspopup]')];
+      const groups = [...document.querySelectorAll('.zm-box.zm-open [aria-expanded]')];
       for (const g of groups) {
         away();
         over(top);
         over(g);
-        document.querySelector('.zm-box.zm-open:last-of-type').getBoundingClientRect();
+        g.closest('li').querySelector('.zm-box.zm-open').getBoundingClientRect();
       }
     }
     r.allOpen = performance.now() - t;
-    r.built = document.querySelectorAll('a.zm-item').length;
+    r.built = document.querySelectorAll('.zm-item').length;
   }
   window.__result = r;
 })();

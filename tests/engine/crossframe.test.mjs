@@ -13,12 +13,12 @@ async function frameset(file) {
   await page.goto(`${env.server.base}/frames/${file}`);
   const top = page.frame({ name: 'frm1' });
   const sub = page.frame({ name: 'frm2' });
-  await top.waitForSelector('a.zm-item');
+  await top.waitForSelector('.zm-item');
   await sub.waitForLoadState('load');
   return { page, top, sub };
 }
 
-const item = (frame, text) => frame.locator('a.zm-item', { hasText: text }).first();
+const item = (frame, text) => frame.locator('.zm-item', { hasText: text }).first();
 
 // Moves the real mouse onto an item in either frame (page coordinates).
 async function hover(page, frame, text) {
@@ -27,14 +27,14 @@ async function hover(page, frame, text) {
 }
 
 const rect = (frame, text) => frame.evaluate((t) => {
-  const a = [...document.querySelectorAll('a.zm-item')].find((x) => x.textContent === t);
+  const a = [...document.querySelectorAll('.zm-item')].find((x) => x.textContent === t);
   const r = a.getBoundingClientRect();
   return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
 }, text);
 
 // The open box holding `text` in this frame's document, or null.
 const openBox = (frame, text) => frame.evaluate((t) => {
-  const a = [...document.querySelectorAll('.zm-box.zm-open a.zm-item')].find((x) => x.textContent === t);
+  const a = [...document.querySelectorAll('.zm-box.zm-open .zm-item')].find((x) => x.textContent === t);
   if (!a) return null;
   const r = a.closest('.zm-box').getBoundingClientRect();
   return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
@@ -42,7 +42,7 @@ const openBox = (frame, text) => frame.evaluate((t) => {
 
 test('rows: submenus open at the top edge of the content frame, follow the mouse and close', async () => {
   const { page, top, sub } = await frameset('index.html');
-  assert.deepEqual(await top.evaluate(() => [...document.querySelectorAll('[role=menubar] a.zm-item')].map((a) => a.textContent)), ['Home', 'Products', 'About']);
+  assert.deepEqual(await top.evaluate(() => [...document.querySelectorAll('.zm-bar > li > .zm-item')].map((a) => a.textContent)), ['Home', 'Products', 'About']);
   await hover(page, top, 'Products');
   const box = await until(sub, () => {
     const b = document.querySelector('.zm-box.zm-open');
@@ -51,14 +51,14 @@ test('rows: submenus open at the top edge of the content frame, follow the mouse
   const products = await rect(top, 'Products');
   near(box.left, products.left + 3, 'in line with the item, plus topDX');
   near(box.top, 4, 'at the frame top, plus topDY');
-  assert.equal(await top.evaluate(() => document.querySelectorAll('.zm-box').length), 0, 'no box in the top frame');
+  assert.equal(await top.evaluate(() => document.querySelectorAll('.zm-box.zm-open').length), 0, 'no open box in the top frame');
   assert.equal(await item(top, 'Products').getAttribute('aria-expanded'), 'true');
 
   // Into the other frame: the box stays, Hardware opens its own box beside it.
   await hover(page, sub, 'Hardware');
-  await until(sub, () => !!document.querySelector('.zm-box.zm-open a.zm-item.zm-over'), null, 'over look in the frame');
+  await until(sub, () => !!document.querySelector('.zm-box.zm-open .zm-item.zm-over'), null, 'over look in the frame');
   const deep = await until(sub, () => {
-    const a = [...document.querySelectorAll('.zm-box.zm-open a.zm-item')].find((x) => x.textContent === 'Screws');
+    const a = [...document.querySelectorAll('.zm-box.zm-open .zm-item')].find((x) => x.textContent === 'Screws');
     return a && JSON.parse(JSON.stringify(a.closest('.zm-box').getBoundingClientRect()));
   }, null, 'second level');
   const hw = await rect(sub, 'Hardware');
@@ -86,10 +86,16 @@ test('rows: submenus open at the top edge of the content frame, follow the mouse
 test('keyboard focus crosses into the submenu frame and back', async () => {
   const { page, top, sub } = await frameset('index.html');
   await item(top, 'Products').focus();
+  await page.keyboard.press('Enter');
   await page.keyboard.press('ArrowDown');
-  const active = (f) => f.evaluate(() => (document.hasFocus() && document.activeElement.matches('a.zm-item') ? document.activeElement.textContent : null));
+  const active = (f) => f.evaluate(() => {
+    const a = document.hasFocus() && document.activeElement.closest('.zm-item');
+    return a ? a.textContent : null;
+  });
   await until(null, async () => (await active(sub)) === 'Tools', null, 'focus on Tools in the content frame');
   await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown'); // Hardware is the last of its list: it stays
+  await page.keyboard.press('Enter');
   await page.keyboard.press('ArrowRight');
   await until(null, async () => (await active(sub)) === 'Screws', null, 'focus on Screws');
   await page.keyboard.press('Escape');

@@ -49,7 +49,7 @@ export async function until(where, fn, arg, what = 'condition', timeout = 5000) 
 
 export async function itemRect(page, text) {
   return page.evaluate((t) => {
-    const a = [...document.querySelectorAll('a.zm-item')].find((x) => x.textContent === t);
+    const a = [...document.querySelectorAll('.zm-item')].find((x) => x.textContent === t);
     if (!a) return null;
     const r = a.getBoundingClientRect();
     return { left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height };
@@ -59,7 +59,7 @@ export async function itemRect(page, text) {
 // The open box that holds the item `text`: its rectangle and a few computed styles.
 export async function boxOf(page, text) {
   return page.evaluate((t) => {
-    const a = [...document.querySelectorAll('.zm-box a.zm-item')].find((x) => x.textContent === t);
+    const a = [...document.querySelectorAll('.zm-box .zm-item')].find((x) => x.textContent === t);
     const box = a && a.closest('.zm-box');
     if (!box || getComputedStyle(box).display === 'none') return null;
     const r = box.getBoundingClientRect();
@@ -76,7 +76,7 @@ export async function boxOf(page, text) {
 
 export async function center(page, text) {
   const r = await until(page, (t) => {
-    const a = [...document.querySelectorAll('a.zm-item')].find((x) => x.textContent === t);
+    const a = [...document.querySelectorAll('.zm-item')].find((x) => x.textContent === t);
     if (!a || !a.getClientRects().length) return null;
     const b = a.getBoundingClientRect();
     return { x: b.left + b.width / 2, y: b.top + b.height / 2 };
@@ -93,7 +93,7 @@ export async function hover(page, text) {
 
 export async function waitOpen(page, text) {
   return until(page, (t) => {
-    const a = [...document.querySelectorAll('.zm-box a.zm-item')].find((x) => x.textContent === t);
+    const a = [...document.querySelectorAll('.zm-box .zm-item')].find((x) => x.textContent === t);
     const box = a && a.closest('.zm-box');
     return !!box && getComputedStyle(box).display !== 'none' && box.getAnimations().every((x) => x.playState !== 'running');
   }, text, `box with ${text} open`);
@@ -101,7 +101,7 @@ export async function waitOpen(page, text) {
 
 export async function waitClosed(page, text) {
   return until(page, (t) => {
-    const a = [...document.querySelectorAll('.zm-box a.zm-item')].find((x) => x.textContent === t);
+    const a = [...document.querySelectorAll('.zm-box .zm-item')].find((x) => x.textContent === t);
     const box = a && a.closest('.zm-box');
     return !box || getComputedStyle(box).display === 'none';
   }, text, `box with ${text} closed`);
@@ -109,7 +109,7 @@ export async function waitClosed(page, text) {
 
 export function style(page, text, props) {
   return page.evaluate(([t, p]) => {
-    const a = [...document.querySelectorAll('a.zm-item')].find((x) => x.textContent === t);
+    const a = [...document.querySelectorAll('.zm-item')].find((x) => x.textContent === t);
     if (!a) return null;
     const s = getComputedStyle(a);
     return Object.fromEntries(p.map((k) => [k, s[k]]));
@@ -119,3 +119,15 @@ export function style(page, text, props) {
 export function near(actual, expected, what, tol = 1) {
   assert.ok(Math.abs(actual - expected) <= tol, `${what}: ${actual} is not within ${tol} of ${expected}`);
 }
+
+// The text of the item whose link or button has the focus, or null.
+export const focused = (page) => page.evaluate(() => {
+  const a = document.activeElement;
+  const cell = a && a.closest('.zm-item');
+  return cell ? cell.textContent : null;
+});
+// The aria-expanded of the item's disclosure button.
+export const expanded = (page, text) => page.evaluate((t) => {
+  const cell = [...document.querySelectorAll('.zm-item')].find((a) => a.textContent === t);
+  return (cell.closest('[aria-expanded]') || cell.querySelector('[aria-expanded]')).getAttribute('aria-expanded');
+}, text);

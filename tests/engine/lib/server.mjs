@@ -1,6 +1,6 @@
 // A loopback HTTP server for the engine's browser tests and benchmark.
 //
-//   /zelmenu.js, .../zelmenu.js   the engine under test
+//   /zelmenu.js, .../zelmenu.js   the engine under test: the shipped copy in ZELMENU_JS
 //   /page?tpl=page|preview|rtl|standard&data=URL[&data=URL...]
 //                                 a page template (the designer's page or preview page) that
 //                                 loads zelmenu.js and then the data file(s) at URL; rtl
@@ -19,7 +19,7 @@ import { fileURLToPath } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const FIXTURES = path.resolve(here, '..', 'fixtures');
-export const ENGINE = path.resolve(here, '..', '..', '..', 'engine', 'zelmenu.js');
+export const ENGINE = path.resolve(process.env.ZELMENU_JS || path.join(here, '..', '..', '..', 'build', 'zelmenu.js'));
 export const EXAMPLES = path.resolve(here, '..', '..', '..', 'examples');
 
 const TYPES = { '.js': 'text/javascript', '.html': 'text/html', '.svg': 'image/svg+xml', '.png': 'image/png' };

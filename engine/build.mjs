@@ -1,0 +1,50 @@
+// Writes the shipped copy of the engine: zelmenu.js minified with the pinned terser of
+// package-lock.json (installed by scripts/deps.sh). Usage: node build.mjs OUT
+import fs from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const out = process.argv[2];
+if (!out) {
+  console.error('usage: node build.mjs OUT');
+  process.exit(2);
+}
+
+let minify;
+try {
+  ({ minify } = await import('terser'));
+} catch (e) {
+  console.error(`zelmenu.js: terser is not installed in ${here}/node_modules (run scripts/deps.sh, or npm ci in engine/)`);
+  process.exit(1);
+}
+
+// The engine's own property and method names, shortened too. Only names listed here are
+// renamed: never one that a browser object, the data file's variables (the parameter
+// table's keys) or the value readers (READ's keys) use, nor one the source also spells as
+// a string to index an object with (itemLook's groups).
+const OWN = `
+  cls cfg base boxBase looks boxLooks roots over hover focusVisible pressed pointerInside
+  lastPointer moves aimAt closeTimer switchTimer busy collapsed shown rtl frames nodes own
+  docs rules pos doc win wrap bar toggleEl fitFrame floatAt
+  boxDecls usedLooks look itemDecls usedBoxLooks boxLook buildRules listenDocument setImage
+  mark makeBox makeSeparator makeItem install wire draw show escape onPointerOver
+  onPointerMove onPointerEnter onPointerLeave onClick onKey onFocusIn onFocusOut place owns
+  setOpen makeSpacer startFloating refreshLooks checkFit tooNarrow startDrag ancestors
+  cancelSwitch alive hideBox showBox boxDoc paint visible placeAcross cancelClose
+  scheduleClose nodeAt pathFor switchLater aiming press isOpen focusIsOurs stops
+  kids dead sep sm depth link tip img1 img2 icon iconEl arrow arrowEl btn li far cur
+  deco bwidth bstyle topEl subEl vertical
+`.trim().split(/\s+/);
+
+const source = fs.readFileSync(path.join(here, 'zelmenu.js'), 'utf8');
+const result = await minify(source, {
+  ecma: 2020,
+  compress: { passes: 3, unsafe_arrows: true, unsafe_methods: true },
+  mangle: { properties: { regex: new RegExp(`^(${OWN.join('|')})$`) } },
+  format: { comments: false, preamble: '/* zelmenu.js, the Menuloom menu engine (minified) */' },
+});
+// Written beside the target first, so that a failed write leaves the previous copy whole.
+const tmp = out + '.tmp';
+fs.writeFileSync(tmp, result.code + '\n');
+fs.renameSync(tmp, out);
