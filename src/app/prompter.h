@@ -27,7 +27,10 @@ public:
                              const QString& startFolder) = 0;
     virtual QString saveFile(const QString& title, const QList<FileFilter>& filters,
                              const QString& startFolder, const QString& initialName) = 0;
-    virtual std::optional<QColor> pickColor(const QColor& initial) = 0;
+    // The colour picker, full palette, any colour; a cancel gives nothing. It opens with
+    // `initial`, or without one with the colour it held when it was last closed (one picker
+    // for the whole program).
+    virtual std::optional<QColor> pickColor(std::optional<QColor> initial) = 0;
     virtual QStringList fontFamilies() = 0;
     // Opens a local file or an address with the program the system has for it.
     virtual void openExternally(const QString& pathOrUrl) = 0;

@@ -81,11 +81,16 @@ QString QtPrompter::saveFile(const QString& title, const QList<FileFilter>& filt
     return QFileDialog::getSaveFileName(parentWidget(), title, start, dialogFilterText(filters));
 }
 
-std::optional<QColor> QtPrompter::pickColor(const QColor& initial) {
-    const QColor color = QColorDialog::getColor(initial, parentWidget());
-    if (!color.isValid())
+std::optional<QColor> QtPrompter::pickColor(std::optional<QColor> initial) {
+    // Qt's own dialog everywhere: the same controls (the "HTML:" field) on every desktop.
+    QColorDialog dialog(initial.value_or(lastColor_), parentWidget());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const int result = dialog.exec();
+    lastColor_ = dialog.currentColor();
+    if (result != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return color;
+    lastColor_ = dialog.selectedColor();
+    return lastColor_;
 }
 
 QStringList QtPrompter::fontFamilies() {

@@ -4,6 +4,8 @@
 
 #include "app/prompter.h"
 
+#include <QColor>
+
 class QWidget;
 
 namespace menuloom::app {
@@ -19,13 +21,14 @@ public:
                      const QString& startFolder) override;
     QString saveFile(const QString& title, const QList<FileFilter>& filters,
                      const QString& startFolder, const QString& initialName) override;
-    std::optional<QColor> pickColor(const QColor& initial) override;
+    std::optional<QColor> pickColor(std::optional<QColor> initial) override;
     QStringList fontFamilies() override;
     void openExternally(const QString& pathOrUrl) override;
 
 private:
     QWidget* parentWidget() const;
     QWidget* fallbackParent_ = nullptr;
+    QColor lastColor_ = Qt::white;
 };
 
 // The filter text of a file dialog: "Description (pattern pattern)" entries separated by ";;".

@@ -231,10 +231,52 @@ QWidget* Tfrm::buildEditingArea() {
     props->setMinimumWidth(300);
 
     split->addWidget(props);
-    split->addWidget(itemEditor_);
+    auto* right = new QWidget(split);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(8);
+    itemEditor_->setParent(right);
+    rightLayout->addWidget(itemEditor_, 1);
+    rightLayout->addWidget(buildStylesRegion());
+    split->addWidget(right);
     split->setStretchFactor(0, 4);
     split->setStretchFactor(1, 5);
     return split;
+}
+
+QWidget* Tfrm::buildStylesRegion() {
+    auto* region = new QFrame;
+    region->setObjectName(QStringLiteral("pnlStyles"));
+    region->setProperty("region", true);
+    auto* layout = new QHBoxLayout(region);
+    layout->setContentsMargins(10, 6, 10, 6);
+    layout->setSpacing(8);
+    layout->addWidget(regionCaption(QStringLiteral("Styles"), region));
+    layout->addStretch();
+    spdStyles = commandButton("spdStyles", QStringLiteral("Item Styles..."), region);
+    spdSubmenuStyles =
+        commandButton("spdSubmenuStyles", QStringLiteral("Submenu Styles..."), region);
+    spdStyles->setToolTip(QStringLiteral("Named looks for menu items"));
+    spdSubmenuStyles->setToolTip(QStringLiteral("Named looks for submenu boxes"));
+    layout->addWidget(spdStyles);
+    layout->addWidget(spdSubmenuStyles);
+    connect(spdStyles, &QPushButton::clicked, this, [this] { openStyleDialog(itemStyles_); });
+    connect(spdSubmenuStyles, &QPushButton::clicked, this,
+            [this] { openStyleDialog(submenuStyles_); });
+    return region;
+}
+
+void Tfrm::setStyleDialogs(QDialog* itemStyles, QDialog* submenuStyles) {
+    itemStyles_ = itemStyles;
+    submenuStyles_ = submenuStyles;
+}
+
+void Tfrm::openStyleDialog(QDialog* dialog) {
+    if (!dialog)
+        return;
+    dialog->exec();
+    // The item panel's choice lists show the names as the dialog left them.
+    itemEditor_->rebuildStyleLists();
 }
 
 QWidget* Tfrm::buildUpdateBar() {

@@ -40,6 +40,8 @@ public:
 
     // Shown modally by Help > "About...".
     void setAboutBox(QDialog* about) { about_ = about; }
+    // Shown modally by "Item Styles..." and "Submenu Styles...".
+    void setStyleDialogs(QDialog* itemStyles, QDialog* submenuStyles);
     // The place of the property grid, above the hint box.
     QVBoxLayout* propertyArea() const { return propsLayout_; }
 
@@ -53,6 +55,8 @@ public:
     QPushButton* spdOpen = nullptr;
     QPushButton* newSpd1 = nullptr;
     QPushButton* spdUpdate = nullptr;
+    QPushButton* spdStyles = nullptr;
+    QPushButton* spdSubmenuStyles = nullptr;
     QCheckBox* cbAutoUpdate = nullptr;
     QCheckBox* cbPreview = nullptr;
     QFrame* pnlPreview = nullptr;
@@ -81,6 +85,7 @@ private:
     QWidget* buildTitleStrip();
     QWidget* buildEditingArea();
     QWidget* buildUpdateBar();
+    QWidget* buildStylesRegion();
     void rebuildRecentMenu();
     void updateFileLabel();
 
@@ -93,6 +98,7 @@ private:
     void cbPreviewClick();
     void helpIndexClick();
     void aboutClick();
+    void openStyleDialog(QDialog* dialog);
 
     Document& document_;
     Prompter& prompter_;
@@ -105,6 +111,8 @@ private:
     QVBoxLayout* propsLayout_ = nullptr;
     QLabel* lblFile_ = nullptr;
     QDialog* about_ = nullptr;
+    QDialog* itemStyles_ = nullptr;
+    QDialog* submenuStyles_ = nullptr;
 };
 
 } // namespace menuloom::app

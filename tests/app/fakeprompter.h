@@ -28,9 +28,10 @@ public:
     QList<Message> messages;
     QList<FileRequest> fileRequests;
     QStringList opened;
-    QQueue<Answer> answers; // for message(); Ok/Yes by default
-    QQueue<QString> files;  // for openFile()/saveFile(); "" (cancel) by default
-    QQueue<std::optional<QColor>> colors;
+    QQueue<Answer> answers;                     // for message(); Ok/Yes by default
+    QQueue<QString> files;                      // for openFile()/saveFile(); "" (cancel) by default
+    QQueue<std::optional<QColor>> colors;       // answers of pickColor()
+    QList<std::optional<QColor>> colorRequests; // the colour each pick opened with, if any
     QStringList families{"Tahoma", "Verdana", "Arial"};
 
     Answer message(const QString& caption, const QString& text, Buttons buttons) override {
@@ -49,7 +50,8 @@ public:
         fileRequests.append({title, filters, startFolder, initialName});
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    std::optional<QColor> pickColor(const QColor&) override {
+    std::optional<QColor> pickColor(std::optional<QColor> initial) override {
+        colorRequests.append(initial);
         return colors.isEmpty() ? std::nullopt : colors.dequeue();
     }
     QStringList fontFamilies() override { return families; }
