@@ -12,6 +12,9 @@
 #include "app/tfrmcross.h"
 #include "app/tfrmfullscreen.h"
 #include "app/tfrmsplash.h"
+#include "ui/styles/tfrmfont.h"
+#include "ui/styles/tfrmimages.h"
+#include "ui/styles/tfrmtext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,7 +64,10 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
         std::make_unique<Tfrm>(*app->document_, folders, prompter, options.browsers, settings);
     Designer& designer = app->main_->designer();
 
-    // The dialogs of the later regions (font, text, images, styles) join here in this order.
+    app->font_ = std::make_unique<ui::TfrmFont>(*app->document_, prompter, app->main_.get());
+    app->text_ = std::make_unique<ui::TfrmText>(*app->document_, app->main_.get());
+    app->images_ = std::make_unique<ui::TfrmImages>(*app->document_, prompter,
+                                                    designer.folders().start, app->main_.get());
     app->build_ = std::make_unique<TfrmBuild>(*app->document_, prompter, options.programFolder,
                                               *app->cross_, app->main_.get());
     app->cross_->setParent(app->build_.get(), app->cross_->windowFlags());
@@ -94,6 +100,9 @@ DesignerApp::~DesignerApp() {
         cross_->setParent(nullptr);
     build_.reset();
     about_.reset();
+    images_.reset();
+    text_.reset();
+    font_.reset();
     cross_.reset();
     fullscreen_.reset();
     main_.reset();

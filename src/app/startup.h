@@ -8,6 +8,12 @@
 #include <QString>
 #include <memory>
 
+namespace menuloom::ui {
+class TfrmFont;
+class TfrmImages;
+class TfrmText;
+} // namespace menuloom::ui
+
 namespace menuloom::app {
 
 class Document;
@@ -49,6 +55,10 @@ public:
     TfrmBuild& buildDialog() { return *build_; }
     TfrmFullscreen& fullscreen() { return *fullscreen_; }
     TfrmAbout& aboutBox() { return *about_; }
+    // The value dialogs the property grid opens.
+    ui::TfrmFont& fontDialog() { return *font_; }
+    ui::TfrmText& textDialog() { return *text_; }
+    ui::TfrmImages& imagesDialog() { return *images_; }
 
 private:
     DesignerApp() = default;
@@ -57,6 +67,9 @@ private:
     std::unique_ptr<TfrmSplash> splash_;
     std::unique_ptr<TfrmCross> cross_;
     std::unique_ptr<Tfrm> main_;
+    std::unique_ptr<ui::TfrmFont> font_;
+    std::unique_ptr<ui::TfrmText> text_;
+    std::unique_ptr<ui::TfrmImages> images_;
     std::unique_ptr<TfrmBuild> build_;
     std::unique_ptr<TfrmFullscreen> fullscreen_;
     std::unique_ptr<TfrmAbout> about_;

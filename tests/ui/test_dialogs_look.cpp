@@ -1,0 +1,110 @@
+// The style editors' dialogs with the application style and real content: their layouts hold
+// together, and with MENULOOM_SHOT_DIR set each leaves a picture of itself there for a person
+// to look at.
+
+#include "app/appstyle.h"
+#include "app/document.h"
+#include "fakeprompter.h"
+#include "model/paramtable.h"
+#include "ui/styles/tfrmfont.h"
+#include "ui/styles/tfrmimages.h"
+#include "ui/styles/tfrmtext.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace menuloom;
+
+namespace {
+
+class SystemFonts : public app::testing::FakePrompter {
+public:
+    QStringList fontFamilies() override { return QFontDatabase::families(); }
+};
+
+// Every control lies inside the dialog, and every button shows its whole caption.
+void checkLayout(QDialog& dialog) {
+    const QRect inside = dialog.rect();
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow())
+            continue;
+        const QRect r(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+        QVERIFY2(inside.contains(r), qPrintable(w->objectName() + " lies outside"));
+    }
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+        if (!b->isVisible())
+            continue;
+        QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()) + 8,
+                 qPrintable(b->objectName()));
+    }
+}
+
+void shoot(QDialog& dialog, const char* name) {
+    const QByteArray dir = qgetenv("MENULOOM_SHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    // Let the style sheet's first paint settle.
+    QCoreApplication::processEvents();
+    QVERIFY(dialog.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png"));
+}
+
+void open(QDialog& dialog) {
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+}
+
+} // namespace
+
+class TestDialogsLook : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { app::applyAppStyle(*qApp); }
+    void valueDialogs();
+};
+
+void TestDialogsLook::valueDialogs() {
+    app::Document document;
+    model::Project& project = document.mutableProject();
+    SystemFonts prompter;
+
+    ui::TfrmFont font(document, prompter);
+    font.setMode(ui::TfrmFont::ParameterMode);
+    font.setParameterRow(model::findParam(project.params, "fontStyle"));
+    project.param("fontStyle").text = QFontDatabase::families().value(0).toStdString();
+    project.param("fontStyle").num = 14;
+    project.param("fontStyle").flag = 1;
+    open(font);
+    QVERIFY(font.lbFontName->count() > 1);
+    // Sizes and weights read whole in their narrow lists.
+    for (QListWidget* list : {font.lbFontSize, font.lbFontStyle})
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY(list->visualItemRect(list->item(i)).width() >=
+                    list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+    checkLayout(font);
+    shoot(font, "font");
+    font.hide();
+
+    ui::TfrmText text(document);
+    project.param("statusString").text = "Menuloom - drop-down menus";
+    text.setParameter(model::findParam(project.params, "statusString"), 2);
+    open(text);
+    checkLayout(text);
+    shoot(text, "text");
+    text.hide();
+
+    ui::TfrmImages images(document, prompter, "/tmp/");
+    project.param("itemBackImage").strList = {"img/back_normal.gif", ""};
+    images.setParameterRow(model::findParam(project.params, "itemBackImage"));
+    open(images);
+    QCOMPARE(images.lbImgArray->item(1)->text(), QString("[empty]"));
+    checkLayout(images);
+    shoot(images, "images");
+}
+
+QTEST_MAIN(TestDialogsLook)
+#include "test_dialogs_look.moc"
