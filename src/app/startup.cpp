@@ -12,6 +12,7 @@
 #include "app/tfrmcross.h"
 #include "app/tfrmfullscreen.h"
 #include "app/tfrmsplash.h"
+#include "ui/props/valueeditors.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
 #include "ui/styles/tfrmtext.h"
@@ -68,6 +69,7 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
     app->text_ = std::make_unique<ui::TfrmText>(*app->document_, app->main_.get());
     app->images_ = std::make_unique<ui::TfrmImages>(*app->document_, prompter,
                                                     designer.folders().start, app->main_.get());
+    app->main_->valueEditors->setDialogs(app->font_.get(), app->text_.get(), app->images_.get());
     app->build_ = std::make_unique<TfrmBuild>(*app->document_, prompter, options.programFolder,
                                               *app->cross_, app->main_.get());
     app->cross_->setParent(app->build_.get(), app->cross_->windowFlags());

@@ -5,9 +5,10 @@
 
 namespace menuloom::app {
 
-TargetList::TargetList(QWidget* parent) : QListWidget(parent) {
-    setObjectName("lbTargets");
-    setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+TargetList::TargetList(QWidget* parent, Mode mode) : QListWidget(parent), mode_(mode) {
+    setObjectName(mode == Mode::Popup ? "lbTargets" : "lbStrs");
+    if (mode == Mode::Popup)
+        setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -22,14 +23,25 @@ QStringList TargetList::targetEntries() {
     return {QString(), "_self", "_blank", "_parent", "_top", "_search"};
 }
 
-void TargetList::openOver(QWidget* anchor, const QStringList& entries) {
+void TargetList::fill(const QStringList& entries, int selected) {
     open_ = false;
     blockSignals(true);
     clear();
     for (const QString& text : entries)
         addItem(text);
-    setCurrentRow(0);
+    setCurrentRow(selected);
     blockSignals(false);
+}
+
+void TargetList::openIn(const QStringList& entries, int selected) {
+    fill(entries, selected);
+    open_ = true;
+    show();
+    setFocus(Qt::PopupFocusReason);
+}
+
+void TargetList::openOver(QWidget* anchor, const QStringList& entries) {
+    fill(entries, 0);
 
     const int rowHeight = qMax(sizeHintForRow(0), fontMetrics().height() + 4);
     const int width = qMax(anchor->width() * 2, sizeHintForColumn(0) + 2 * frameWidth() + 8);
@@ -61,8 +73,10 @@ void TargetList::choose(int row) {
     if (!open_ || row < 0 || row >= count())
         return;
     const QString text = item(row)->text();
-    close();
+    // Told while the list is still open, so that a choice that opens a dialog is seen as one.
+    emit chosenRow(row);
     emit chosen(text);
+    close();
 }
 
 void TargetList::keyPressEvent(QKeyEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
-// A small pick list that opens over a button: choosing an entry, with the mouse or by moving the
-// selection with the keyboard, reports it and closes the list; Enter, Escape or leaving the list
-// closes it without a choice. The item panel opens it with the link targets.
+// A small pick list: choosing an entry, with the mouse or by moving the selection with the
+// keyboard, reports it and closes the list; Enter, Escape or leaving the list closes it without a
+// choice. In its first mode it is a pop-up over a button (the item panel's link targets); in its
+// second it sits inside a panel of the main window (the property grid's choice lists).
 
 #include <QListWidget>
 
@@ -10,7 +11,8 @@ namespace menuloom::app {
 class TargetList : public QListWidget {
     Q_OBJECT
 public:
-    explicit TargetList(QWidget* parent = nullptr);
+    enum class Mode { Popup, Embedded };
+    explicit TargetList(QWidget* parent = nullptr, Mode mode = Mode::Popup);
 
     // The entries the item panel offers for "Target:".
     static QStringList targetEntries();
@@ -18,11 +20,14 @@ public:
     // Shows `entries` with the first one selected, the list's top at `anchor`'s top and its
     // right edge at `anchor`'s right edge, and gives it the focus.
     void openOver(QWidget* anchor, const QStringList& entries);
+    // Embedded: shows `entries` with entry `selected` selected and takes the focus.
+    void openIn(const QStringList& entries, int selected);
     bool isOpen() const { return open_; }
     void close();
 
 signals:
     void chosen(const QString& text);
+    void chosenRow(int row);
     void closed();
 
 protected:
@@ -34,6 +39,9 @@ protected:
 private:
     void choose(int row);
 
+    void fill(const QStringList& entries, int selected);
+
+    Mode mode_;
     bool open_ = false;
 };
 

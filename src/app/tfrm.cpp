@@ -6,15 +6,19 @@
 #include "app/logo.h"
 #include "app/prompter.h"
 #include "output/pagewriter.h"
+#include "ui/props/dgprops.h"
+#include "ui/props/valueeditors.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -102,19 +106,24 @@ Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const Browse
     // The preview browser exists before the designer: the reset below shows the blank page.
     pnlPreview = new QFrame(backdrop);
     pnlPreview->setObjectName(QStringLiteral("pnlPreview"));
-    auto* previewLayout = new QVBoxLayout(pnlPreview);
-    // The browser keeps 2 pixels clear of its panel's edges on every side.
+    auto* previewLayout = new QHBoxLayout(pnlPreview);
+    // The browser keeps 2 pixels clear of its panel's edges on every side; at a tablet's or a
+    // phone's width it stands in the middle, the spacers taking what it leaves.
     previewLayout->setContentsMargins(2, 2, 2, 2);
+    previewLayout->setSpacing(0);
+    previewLayout->addStretch(0);
     const BrowserView view = browsers(pnlPreview);
     browser_ = view.browser;
     browserWidget_ = view.widget;
     browserWidget_->setMinimumHeight(120);
-    previewLayout->addWidget(browserWidget_);
+    previewLayout->addWidget(browserWidget_, 1);
+    previewLayout->addStretch(0);
 
     designer_ = new Designer(document_, folders, prompter, *browser_, this);
     designer_->setSettingsPath(settingsPath);
 
     itemEditor_ = new ItemEditor(document_, prompter, folders.start, backdrop);
+    const QString startFolder = folders.start;
     itemEditor_->setObjectName(QStringLiteral("itemEditor"));
 
     auto* layout = new QVBoxLayout(backdrop);
@@ -143,6 +152,8 @@ Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const Browse
     layout->addWidget(body, 1);
 
     buildMenus();
+    // The value editors are panels of this window, placed over the grid's value cells.
+    valueEditors = new ui::ValueEditors(document_, prompter, *DGProps, this, startFolder);
 
     connect(designer_, &Designer::recentFilesChanged, this, &Tfrm::rebuildRecentMenu);
     connect(&document_, &Document::modifiedChanged, this, &Tfrm::updateFileLabel);
@@ -221,14 +232,29 @@ QWidget* Tfrm::buildEditingArea() {
     propsLayout_ = new QVBoxLayout(props);
     propsLayout_->setContentsMargins(10, 8, 10, 10);
     propsLayout_->setSpacing(6);
-    propsLayout_->addWidget(regionCaption(QStringLiteral("Menu Properties"), props));
+    auto* captionRow = new QHBoxLayout;
+    captionRow->setSpacing(8);
+    captionRow->addWidget(regionCaption(QStringLiteral("Menu Properties"), props));
+    eFilter = new QLineEdit(props);
+    eFilter->setObjectName(QStringLiteral("eFilter"));
+    eFilter->setPlaceholderText(QStringLiteral("Filter by name"));
+    eFilter->setAccessibleName(QStringLiteral("Filter properties"));
+    eFilter->setClearButtonEnabled(true);
+    captionRow->addWidget(eFilter, 1);
+    propsLayout_->addLayout(captionRow);
+    DGProps = new ui::DGProps(document_, props);
+    propsLayout_->addWidget(DGProps, 3);
     mmNote = new QPlainTextEdit(props);
     mmNote->setObjectName(QStringLiteral("mmNote"));
     mmNote->setReadOnly(true);
+    mmNote->setAccessibleName(QStringLiteral("Hint"));
     mmNote->setPlaceholderText(QStringLiteral("Select a property to read what it does."));
     mmNote->setMinimumHeight(64);
+    mmNote->setMaximumHeight(110);
     propsLayout_->addWidget(mmNote, 1);
-    props->setMinimumWidth(300);
+    props->setMinimumWidth(340);
+    connect(eFilter, &QLineEdit::textChanged, DGProps, &ui::DGProps::setFilter);
+    connect(DGProps, &ui::DGProps::rowSelected, this, &Tfrm::DGPropsSelectCell);
 
     split->addWidget(props);
     auto* right = new QWidget(split);
@@ -240,7 +266,8 @@ QWidget* Tfrm::buildEditingArea() {
     rightLayout->addWidget(buildStylesRegion());
     split->addWidget(right);
     split->setStretchFactor(0, 4);
-    split->setStretchFactor(1, 5);
+    split->setStretchFactor(1, 6);
+    split->setSizes({400, 880});
     return split;
 }
 
@@ -294,12 +321,28 @@ QWidget* Tfrm::buildUpdateBar() {
     cbAutoUpdate->setObjectName(QStringLiteral("cbAutoUpdate"));
     cbAutoUpdate->setChecked(true);
     cbAutoUpdate->setToolTip(QStringLiteral("Redraw the preview a second after each change"));
+    cbPreviewWidth = new QComboBox(bar);
+    cbPreviewWidth->setObjectName(QStringLiteral("cbPreviewWidth"));
+    cbPreviewWidth->addItem(QStringLiteral("Desktop"), 0);
+    cbPreviewWidth->addItem(QStringLiteral("Tablet"), kTabletWidth);
+    cbPreviewWidth->addItem(QStringLiteral("Phone"), kPhoneWidth);
+    cbPreviewWidth->setToolTip(QStringLiteral("See the menu as a tablet (768 px) or a phone "
+                                              "(375 px) shows it"));
+    auto* widthLabel = new QLabel(QStringLiteral("Width:"), bar);
+    widthLabel->setBuddy(cbPreviewWidth);
     layout->addWidget(cbPreview);
+    layout->addSpacing(8);
+    layout->addWidget(widthLabel);
+    layout->addWidget(cbPreviewWidth);
     layout->addStretch();
     layout->addWidget(spdUpdate);
     layout->addWidget(cbAutoUpdate);
 
     connect(cbPreview, &QCheckBox::clicked, this, &Tfrm::cbPreviewClick);
+    connect(cbPreviewWidth, &QComboBox::currentIndexChanged, this, [this] {
+        const int width = cbPreviewWidth->currentData().toInt();
+        browserWidget_->setMaximumWidth(width > 0 ? width : QWIDGETSIZE_MAX);
+    });
     connect(spdUpdate, &QPushButton::clicked, this, &Tfrm::spdUpdateClick);
     connect(cbAutoUpdate, &QCheckBox::toggled, this,
             [this](bool on) { designer_->preview().setAutoUpdate(on); });
@@ -317,6 +360,11 @@ void Tfrm::buildMenus() {
     file->addSeparator();
     recentMenu = file->addMenu(QStringLiteral("Recent files"));
     recentMenu->setObjectName(QStringLiteral("mnuRecent"));
+    examplesMenu = file->addMenu(QStringLiteral("New from Example"));
+    examplesMenu->setObjectName(QStringLiteral("mnuExamples"));
+    // Listed afresh at each opening, from the examples beside the program.
+    connect(examplesMenu, &QMenu::aboutToShow, this, &Tfrm::rebuildExamplesMenu);
+    rebuildExamplesMenu();
     file->addSeparator();
     actExit = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
     actExit->setShortcut(QKeySequence(QStringLiteral("Alt+X")));
@@ -361,6 +409,14 @@ void Tfrm::rebuildRecentMenu() {
         connect(entry, &QAction::triggered, this, [this, path] { designer_->openProject(path); });
     }
     recentMenu->setEnabled(!designer_->recentFiles().isEmpty());
+}
+
+void Tfrm::rebuildExamplesMenu() {
+    examplesMenu->clear();
+    for (const QString& name : designer_->examples())
+        examplesMenu->addAction(name, this, [this, name] { designer_->newFromExample(name); });
+    if (examplesMenu->isEmpty())
+        examplesMenu->addAction(QStringLiteral("(no examples installed)"))->setEnabled(false);
 }
 
 void Tfrm::updateFileLabel() {
@@ -410,6 +466,14 @@ void Tfrm::cbPreviewClick() {
 
 void Tfrm::helpIndexClick() {
     prompter_.openExternally(designer_->folders().program + QStringLiteral("help/help.html"));
+}
+
+void Tfrm::DGPropsSelectCell(int row) {
+    QString hint = QString::fromUtf8(model::paramHint(row).data(),
+                                     static_cast<qsizetype>(model::paramHint(row).size()));
+    hint.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    mmNote->clear();
+    mmNote->setPlainText(hint);
 }
 
 void Tfrm::aboutClick() {

@@ -9,13 +9,20 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
 class QVBoxLayout;
+
+namespace menuloom::ui {
+class DGProps;
+class ValueEditors;
+} // namespace menuloom::ui
 
 namespace menuloom::app {
 
@@ -45,6 +52,10 @@ public:
     // The place of the property grid, above the hint box.
     QVBoxLayout* propertyArea() const { return propsLayout_; }
 
+    // Widths of the preview browser for "Tablet" and "Phone".
+    static constexpr int kTabletWidth = 768;
+    static constexpr int kPhoneWidth = 375;
+
     // The 50 by 50 background tile: white with light grey lines every 5 pixels.
     static QPixmap backgroundTile();
 
@@ -59,9 +70,14 @@ public:
     QPushButton* spdSubmenuStyles = nullptr;
     QCheckBox* cbAutoUpdate = nullptr;
     QCheckBox* cbPreview = nullptr;
+    QComboBox* cbPreviewWidth = nullptr; // "Desktop", "Tablet", "Phone"
     QFrame* pnlPreview = nullptr;
     QPlainTextEdit* mmNote = nullptr;
+    QLineEdit* eFilter = nullptr;
+    ui::DGProps* DGProps = nullptr;
+    ui::ValueEditors* valueEditors = nullptr;
     QMenu* recentMenu = nullptr;
+    QMenu* examplesMenu = nullptr;
     QAction* actNew = nullptr;
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
@@ -87,6 +103,7 @@ private:
     QWidget* buildUpdateBar();
     QWidget* buildStylesRegion();
     void rebuildRecentMenu();
+    void rebuildExamplesMenu();
     void updateFileLabel();
 
     void newSpd1Click();
@@ -98,6 +115,7 @@ private:
     void cbPreviewClick();
     void helpIndexClick();
     void aboutClick();
+    void DGPropsSelectCell(int row);
     void openStyleDialog(QDialog* dialog);
 
     Document& document_;

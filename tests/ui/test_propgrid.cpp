@@ -1,0 +1,463 @@
+// The property grid and its value editors, driven through the main window as a user does:
+// clicks at the real value-button coordinates, keys, the pointer leaving a pop-up.
+
+#include "app/appstyle.h"
+#include "app/document.h"
+#include "app/targetlist.h"
+#include "app/tfrm.h"
+#include "fakeprompter.h"
+#include "modaldriver.h"
+#include "testsupport.h"
+#include "ui/props/dgprops.h"
+#include "ui/props/propsdisplay.h"
+#include "ui/props/valueeditors.h"
+#include "ui/styles/tfrmfont.h"
+#include "ui/styles/tfrmimages.h"
+#include "ui/styles/tfrmtext.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace menuloom;
+using app::Prompter;
+using app::testing::FakeBrowsers;
+using app::testing::FakePrompter;
+
+namespace {
+
+// The main window with its grid, editors and value dialogs, over fake dialogs and browsers.
+struct Window {
+    app::testing::Folders dirs;
+    app::Document document;
+    const model::Project& project = document.project();
+    FakePrompter prompter;
+    FakeBrowsers browsers;
+    std::unique_ptr<app::Tfrm> frm;
+    std::unique_ptr<ui::TfrmFont> font;
+    std::unique_ptr<ui::TfrmText> text;
+    std::unique_ptr<ui::TfrmImages> images;
+
+    Window() {
+        app::Folders folders{dirs.programFolder(), dirs.tempFolder(), dirs.work.path() + "/"};
+        frm = std::make_unique<app::Tfrm>(document, folders, prompter, browsers.factory(),
+                                          dirs.program.filePath("lmtool.ini"));
+        font = std::make_unique<ui::TfrmFont>(document, prompter, frm.get());
+        text = std::make_unique<ui::TfrmText>(document, frm.get());
+        images = std::make_unique<ui::TfrmImages>(document, prompter, folders.start, frm.get());
+        editors().setDialogs(font.get(), text.get(), images.get());
+        frm->resize(1320, 860);
+        frm->show();
+        frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+    }
+    ~Window() {
+        images.reset();
+        text.reset();
+        font.reset();
+        frm.reset();
+    }
+
+    ui::DGProps& grid() { return *frm->DGProps; }
+    ui::ValueEditors& editors() { return *frm->valueEditors; }
+    int row(const char* name) const { return model::findParam(project.params, name); }
+    const model::TPropType& param(const char* name) const {
+        return project.params[static_cast<std::size_t>(row(name))];
+    }
+    QRect cell(const char* name) {
+        grid().scrollTo(grid().model()->index(row(name), 1));
+        return grid().valueCellRect(row(name));
+    }
+    // A click 10 px left of the value cell's right edge, half-way down: on the value button.
+    void clickButton(const char* name) {
+        const QRect c = cell(name);
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                          QPoint(c.right() - 10, c.center().y()));
+    }
+    void setValue(const char* name, auto&& change) {
+        model::TPropType v = param(name);
+        change(v);
+        document.setParam(row(name), v);
+    }
+    QString cellText(const char* name) {
+        return grid().model()->index(row(name), 1).data(Qt::AccessibleTextRole).toString();
+    }
+    QWidget* open() { return editors().openEditor(); }
+    QUndoStack& undo() { return *document.undoStack(); }
+    // Types into the number field and presses Enter.
+    void typeInt(const QString& typed) {
+        QLineEdit* e = editors().eInt;
+        e->selectAll();
+        QTest::keyClicks(e, typed);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+};
+
+} // namespace
+
+class TestPropGrid : public QObject {
+    Q_OBJECT
+private slots:
+    void valueTextsOfEveryKind() {
+        model::TProps t;
+        model::buildParamTable(t);
+        auto p = [&](const char* name) -> model::TPropType& {
+            return t[static_cast<std::size_t>(model::findParam(t, name))];
+        };
+        auto text = [&](const char* name) { return ui::valueText(p(name)); };
+        QCOMPARE(text("isHorizontal"), std::string("False"));
+        QCOMPARE(text("menuWidth"), std::string("0%"));
+        QCOMPARE(text("transparency"), std::string("100%"));
+        QCOMPARE(text("blankImage"), std::string("[empty]"));
+        QCOMPARE(text("menuBackColor"), std::string("\"\""));
+        QCOMPARE(text("fontColor"), std::string("[\"\", \"\"]"));
+        QCOMPARE(text("fontDecoration"), std::string("[none, none]"));
+        QCOMPARE(text("itemBorderStyle"), std::string("[none, none]"));
+        QCOMPARE(text("itemAlign"), std::string(""));
+        QCOMPARE(text("fontStyle"), std::string("normal 8pt Tahoma"));
+        QCOMPARE(text("itemBackImage"), std::string("[\"\", \"\"]"));
+        QCOMPARE(text("statusString"), std::string("link"));
+        p("menuBackColor").num = 0x8000FF; // red FF, green 00, blue 80
+        QCOMPARE(text("menuBackColor"), std::string("#FF0080"));
+        p("fontColor").intList = {0x0000FF, -1};
+        QCOMPARE(text("fontColor"), std::string("[#FF0000, \"\"]"));
+        p("itemBackImage").strList = {"a.gif", ""};
+        QCOMPARE(text("itemBackImage"), std::string("[img, \"\"]"));
+        p("transparency").value = 150; // read from a file: shown as it is
+        QCOMPARE(text("transparency"), std::string("150%"));
+        p("itemTarget").flag = 1;
+        p("itemTarget").text = "main";
+        QCOMPARE(text("itemTarget"), std::string("main"));
+        QVERIFY(ui::isDefaultValue(0, t[0]));
+        QVERIFY(!ui::isDefaultValue(model::findParam(t, "transparency"), p("transparency")));
+    }
+
+    void gridCellsHintAndButtonHitTest() {
+        Window w;
+        ui::DGProps& g = w.grid();
+        QCOMPARE(g.model()->rowCount(), 60);
+        QCOMPARE(g.model()->columnCount(), 2);
+        QCOMPARE(g.columnWidth(0), ui::DGProps::kNameWidth);
+        QCOMPARE(g.rowHeight(0), ui::DGProps::kRowHeight);
+        QCOMPARE(g.columnViewportPosition(1) + g.columnWidth(1), g.viewport()->width());
+        // The button: at least 12 px wide, its left edge 4 px plus its width before the edge.
+        const int width = g.imgPropsButton().width();
+        QVERIFY(width >= 12);
+        QCOMPARE(g.buttonPosition(), g.viewport()->width() - 4 - width);
+        QVERIFY(g.onValueButton(g.buttonPosition()) && g.onValueButton(g.buttonPosition() + width));
+        QVERIFY(!g.onValueButton(g.buttonPosition() - 1));
+
+        // A click on a name or on the value text selects and shows the hint, opens nothing.
+        const QRect c = w.cell("posX");
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(20, c.center().y()));
+        QCOMPARE(w.frm->mmNote->toPlainText(),
+                 QString("Menu X-coordinate.\nMenu must have absolutePos=True."));
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(c.left() + 8, c.center().y()));
+        QVERIFY(!w.open());
+        // Keys move the selection and the hint; no key opens an editor.
+        QTest::keyClick(&g, Qt::Key_Down);
+        QCOMPARE(g.currentRow(), w.row("posY"));
+        QVERIFY(w.frm->mmNote->toPlainText().startsWith("Menu Y-coordinate."));
+        QTest::keyClick(&g, Qt::Key_Return);
+        QVERIFY(!w.open());
+
+        // The filter shows the rows whose name holds the text, in any case.
+        w.frm->eFilter->setText("BORDERw");
+        int shown = 0;
+        for (int r = 0; r < 60; ++r)
+            shown += g.isRowHidden(r) ? 0 : 1;
+        QCOMPARE(shown, 2); // itemBorderWidth, menuBorderWidth
+        w.frm->eFilter->clear();
+        QVERIFY(!g.isRowHidden(w.row("posX")));
+
+        // Names of changed parameters are bold; the cell text follows the model at once.
+        w.setValue("menuBackColor", [](auto& v) { v.num = 0x00FF00; });
+        QCOMPARE(w.cellText("menuBackColor"), QString("#00FF00"));
+        QVERIFY(!ui::isDefaultValue(w.row("menuBackColor"), w.param("menuBackColor")));
+        w.document.resetParam(w.row("menuBackColor"));
+        QCOMPARE(w.cellText("menuBackColor"), QString("\"\""));
+        QCOMPARE(w.undo().undoText(), QString("menuBackColor"));
+    }
+
+    void integerEditor() {
+        Window w;
+        w.setValue("itemBorderWidth", [](auto& v) { v.value = 3; });
+        w.clickButton("itemBorderWidth");
+        QCOMPARE(w.open(), w.editors().pnlInt);
+        QLineEdit* e = w.editors().eInt;
+        QTRY_VERIFY(e->hasFocus());
+        QCOMPARE(e->text(), QString("3"));
+        // Letters never reach the field.
+        e->selectAll();
+        QTest::keyClicks(e, "a-1b");
+        QCOMPARE(e->text(), QString("-1"));
+        QTest::keyClick(e, Qt::Key_Return);
+        QCOMPARE(w.prompter.messages.size(), 1);
+        QCOMPARE(w.prompter.messages[0].caption, QString("Error"));
+        QCOMPARE(w.prompter.messages[0].text, QString("Value must be >= 0"));
+        QCOMPARE(e->text(), QString("3"));
+        QCOMPARE(e->selectedText(), QString("3"));
+        QCOMPARE(w.open(), w.editors().pnlInt);
+        QTest::keyClick(e, Qt::Key_Escape);
+        QVERIFY(!w.open());
+        QCOMPARE(w.param("itemBorderWidth").value, 3);
+
+        // Percentages where the parameter takes them.
+        w.clickButton("menuWidth");
+        QCOMPARE(w.editors().eInt->text(), QString("0%"));
+        w.typeInt("80");
+        QCOMPARE(w.param("menuWidth").value, 80);
+        QCOMPARE(w.param("menuWidth").boolValue, uint8_t(1));
+        QCOMPARE(w.undo().undoText(), QString("menuWidth"));
+        w.clickButton("menuWidth");
+        w.typeInt("80%");
+        QCOMPARE(w.param("menuWidth").boolValue, uint8_t(0));
+        QCOMPARE(w.cellText("menuWidth"), QString("80%"));
+        w.clickButton("menuWidth");
+        w.typeInt("-80%");
+        QCOMPARE(w.editors().eInt->text(), QString("80")); // refused silently
+        QCOMPARE(w.prompter.messages.size(), 1);
+        QTest::keyClick(w.editors().eInt, Qt::Key_Escape);
+
+        w.clickButton("posX");
+        w.typeInt("5%");
+        QCOMPARE(w.prompter.messages.size(), 1);
+        QCOMPARE(w.param("posX").value, 0);
+        w.typeInt("-12");
+        QCOMPARE(w.param("posX").value, -12);
+        QVERIFY(!w.open());
+
+        // Not a whole number: the conversion message, nothing stored.
+        w.clickButton("posX");
+        w.typeInt("1.5");
+        QCOMPARE(w.prompter.messages.last().text, QString("'1.5' is not a valid integer value"));
+        QCOMPARE(w.param("posX").value, -12);
+
+        // Leaving the field keeps the old value.
+        w.editors().eInt->selectAll();
+        QTest::keyClicks(w.editors().eInt, "44");
+        w.frm->eFilter->setFocus();
+        QTRY_VERIFY(!w.open());
+        QCOMPARE(w.param("posX").value, -12);
+
+        // Each stored number is one step that undoes.
+        w.undo().undo();
+        QCOMPARE(w.param("posX").value, 0);
+        QCOMPARE(w.cellText("posX"), QString("0"));
+    }
+
+    void colourAndListEditors() {
+        Window w;
+        // An unset colour: straight to the picker; a cancel leaves no panel.
+        w.clickButton("menuBackColor");
+        QCOMPARE(w.prompter.colorRequests.size(), 1);
+        QVERIFY(!w.open());
+        QCOMPARE(w.param("menuBackColor").num, -1);
+        w.prompter.colors.enqueue(QColor(255, 0, 128));
+        w.clickButton("menuBackColor");
+        QCOMPARE(w.param("menuBackColor").num, 0x8000FF);
+        // A set colour: the Clear/Select panel; Select is preset with the colour.
+        w.clickButton("menuBackColor");
+        QCOMPARE(w.open(), w.editors().pnlColor);
+        QTest::mouseClick(w.editors().spdColorSelect, Qt::LeftButton);
+        QCOMPARE(w.prompter.colorRequests.last(), std::optional<QColor>(QColor(255, 0, 128)));
+        QCOMPARE(w.open(), w.editors().pnlColor); // cancelled: the panel stays
+        QTest::mouseClick(w.editors().spdColorClear, Qt::LeftButton);
+        QCOMPARE(w.param("menuBackColor").num, -1);
+        QVERIFY(!w.open());
+
+        // fontDecoration: the second row, "underline", "Ok".
+        w.clickButton("fontDecoration");
+        QCOMPARE(w.open(), w.editors().pnlFontDecorArray);
+        QListWidget* decor = w.editors().lbFontDecorArray;
+        QTRY_VERIFY(decor->hasFocus());
+        QCOMPARE(decor->currentRow(), 0);
+        QTest::keyClick(decor, Qt::Key_Down);
+        QCOMPARE(decor->currentRow(), 1);
+        w.editors().pnlFontDecorArray->findChild<QPushButton*>("spdDecor1")->click();
+        QCOMPARE(decor->item(1)->text(), QString("underline"));
+        QTest::mouseClick(w.editors().spdFontDecorOk, Qt::LeftButton);
+        QVERIFY(!w.open());
+        QCOMPARE(w.param("fontDecoration").intList, std::vector<int32_t>({0, 1}));
+
+        // itemBorderStyle: "dotted" stores 0, "none" stores -1, shown as "none". One opening is
+        // one step, and one that ends where it began leaves none.
+        w.clickButton("itemBorderStyle");
+        auto* none = w.editors().pnlBorderStyle->findChild<QPushButton*>("spdBorderStyle0");
+        auto* dotted = w.editors().pnlBorderStyle->findChild<QPushButton*>("spdBorderStyle1");
+        dotted->click();
+        QCOMPARE(w.param("itemBorderStyle").intList[0], 0);
+        none->click();
+        QCOMPARE(w.param("itemBorderStyle").intList[0], -1);
+        QCOMPARE(w.editors().lbBorderStyle->item(0)->text(), QString("none"));
+        QTest::keyClick(w.editors().lbBorderStyle, Qt::Key_Escape);
+        QVERIFY(!w.open());
+        QCOMPARE(w.undo().undoText(), QString("fontDecoration"));
+        w.undo().undo();
+        QCOMPARE(w.param("fontDecoration").intList, std::vector<int32_t>({0, 0}));
+
+        // Colour list: Select stores into the selected row at once; the list stays.
+        w.clickButton("fontColor");
+        w.prompter.colors.enqueue(QColor(0, 0, 255));
+        QTest::mouseClick(w.editors().spdColorArraySelect, Qt::LeftButton);
+        QCOMPARE(w.param("fontColor").intList[0], 0xFF0000);
+        QCOMPARE(w.editors().lbColorArray->item(0)->text(), QString("#0000FF"));
+        QCOMPARE(w.open(), w.editors().pnlColorArray);
+        QTest::mouseClick(w.editors().spdColorArrayOk, Qt::LeftButton);
+        QCOMPARE(w.cellText("fontColor"), QString("[#0000FF, \"\"]"));
+    }
+
+    void popupsChoicesAndTrackBars() {
+        Window w;
+        // True/False: the current value's button is pressed and lies over the row.
+        w.clickButton("isHorizontal");
+        QCOMPARE(w.open(), w.editors().pnlBool);
+        QVERIFY(w.editors().spdBoolFalse->isChecked() && !w.editors().spdBoolTrue->isChecked());
+        const QRect cell = w.cell("isHorizontal");
+        const QPoint rowMiddle = w.grid().viewport()->mapTo(w.frm.get(), cell.center());
+        QPushButton* falseButton = w.editors().spdBoolFalse;
+        QVERIFY(QRect(falseButton->mapTo(w.frm.get(), QPoint()), falseButton->size())
+                    .contains(rowMiddle));
+        // Leaving it with the pointer closes it 50 ms later, storing nothing.
+        QTest::mouseMove(w.editors().spdBoolTrue);
+        QTest::mouseMove(w.frm->mmNote, QPoint(5, 5));
+        QVERIFY(w.editors().timerHide().isActive());
+        QCOMPARE(w.editors().timerHide().interval(), 50);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.open(), 2000);
+        QCOMPARE(w.param("isHorizontal").boolValue, uint8_t(0));
+        w.clickButton("isHorizontal");
+        QTest::mouseClick(w.editors().spdBoolTrue, Qt::LeftButton);
+        QCOMPARE(w.param("isHorizontal").boolValue, uint8_t(1));
+        QVERIFY(!w.open());
+
+        // Alignment: "Center" stores 1.
+        w.clickButton("itemAlign");
+        QVERIFY(!w.editors().spdAlignLeft->isChecked());
+        QTest::mouseClick(w.editors().spdAlignCenter, Qt::LeftButton);
+        QCOMPARE(w.param("itemAlign").num, 1);
+
+        // statusString: "..." asks for a text; choosing "text" later keeps that text stored.
+        w.clickButton("statusString");
+        QCOMPARE(w.open(), w.editors().pnlStrs);
+        QListWidget* list = w.editors().lbStrs;
+        QTRY_VERIFY(list->hasFocus());
+        QCOMPARE(list->currentRow(), 0);
+        bool asked = false;
+        app::testing::onNextModal([&](QWidget* modal) {
+            asked = modal == w.text.get();
+            auto* edit = modal->findChild<QLineEdit*>("eText");
+            edit->setText("hello");
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        list->setCurrentRow(2);
+        QVERIFY(asked);
+        w.frm->activateWindow(); // the offscreen platform does not hand activation back itself
+        QVERIFY(QTest::qWaitForWindowActive(w.frm.get()));
+        QVERIFY(!w.open());
+        QCOMPARE(w.cellText("statusString"), QString("hello"));
+        w.clickButton("statusString");
+        QCOMPARE(w.editors().lbStrs->currentRow(), 2);
+        w.editors().lbStrs->setCurrentRow(1);
+        QCOMPARE(w.cellText("statusString"), QString("text"));
+        QCOMPARE(w.param("statusString").text, std::string("hello"));
+
+        // Transparency: each move stores; a drag is one step.
+        w.clickButton("transparency");
+        QSlider* bar = w.editors().tbPercents;
+        QCOMPARE(w.open(), w.editors().pnlPercents);
+        QTRY_VERIFY2(bar->hasFocus(), QApplication::focusWidget()
+                                          ? qPrintable(QApplication::focusWidget()->objectName())
+                                          : "none");
+        const int before = w.undo().index();
+        QTest::keyClick(bar, Qt::Key_Left);
+        QTest::keyClick(bar, Qt::Key_PageDown);
+        QCOMPARE(w.param("transparency").value, 94);
+        QCOMPARE(w.editors().lblPercentsValue->text(), QString("94%"));
+        QCOMPARE(w.undo().index(), before + 1);
+        QTest::mouseClick(w.editors().spdPercentsOk, Qt::LeftButton);
+        QVERIFY(!w.open());
+
+        // A change from elsewhere (an undo) closes an open panel.
+        w.clickButton("posY");
+        QVERIFY(w.open());
+        w.undo().undo();
+        QVERIFY(!w.open());
+        QCOMPARE(w.param("transparency").value, 100);
+    }
+
+    void imageEditor() {
+        Window w;
+        // Empty path: straight to the picker; a file inside the working folder is stored
+        // relative to it.
+        w.document.mutableProject().workingFolder = (w.dirs.work.path() + "/").toStdString();
+        w.prompter.files.enqueue(w.dirs.work.path() + "/img/blank.gif");
+        w.clickButton("blankImage");
+        QVERIFY(!w.open());
+        QCOMPARE(w.param("blankImage").text, std::string("img/blank.gif"));
+        QCOMPARE(w.prompter.fileRequests.last().title, QString("Select image..."));
+        // With a path: the panel; typing is stored on Enter, exactly as typed.
+        w.clickButton("blankImage");
+        QCOMPARE(w.open(), w.editors().pnlImg);
+        QLineEdit* e = w.editors().eImg;
+        QTRY_VERIFY(e->hasFocus());
+        e->selectAll();
+        QTest::keyClicks(e, " x.gif");
+        QTest::keyClick(e, Qt::Key_Return);
+        QCOMPARE(w.param("blankImage").text, std::string(" x.gif"));
+        // Clear empties at once and the panel stays; Escape leaves.
+        w.clickButton("blankImage");
+        QTest::mouseClick(w.editors().spdImgClear, Qt::LeftButton);
+        QCOMPARE(w.param("blankImage").text, std::string());
+        QCOMPARE(w.open(), w.editors().pnlImg);
+        QTest::keyClick(w.editors().eImg, Qt::Key_Escape);
+        QVERIFY(!w.open());
+        QCOMPARE(w.cellText("blankImage"), QString("[empty]"));
+    }
+
+    // With MENULOOM_SHOT_DIR set: pictures of the grid showing every kind of value and of each
+    // editor open, to look at beside the rest of the window.
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("MENULOOM_SHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("MENULOOM_SHOT_DIR not set");
+        app::applyAppStyle(*qApp);
+        Window w;
+        w.setValue("isHorizontal", [](auto& v) { v.boolValue = 1; });
+        w.setValue("menuWidth", [](auto& v) { v.value = 80; });
+        w.setValue("fontColor", [](auto& v) { v.intList = {0x202020, 0xC06020}; });
+        w.setValue("itemBackColor", [](auto& v) { v.intList = {0xF8F0E8, -1}; });
+        w.setValue("fontDecoration", [](auto& v) { v.intList = {0, 1}; });
+        w.setValue("itemBorderStyle", [](auto& v) { v.intList = {3, 2}; });
+        w.setValue("itemAlign", [](auto& v) { v.num = 1; });
+        w.setValue("menuBackColor", [](auto& v) { v.num = 0xFFFFFF; });
+        w.setValue("itemBackImage", [](auto& v) { v.strList = {"img/back.gif", ""}; });
+        w.setValue("moveImage", [](auto& v) { v.text = "images/handles/move-handle-wide.png"; });
+        w.setValue("transparency", [](auto& v) { v.value = 90; });
+        w.undo().clear();
+        w.grid().setCurrentIndex(w.grid().model()->index(w.row("fontColor"), 1));
+        w.grid().scrollTo(w.grid().model()->index(0, 0));
+        QVERIFY(w.frm->grab().save(dir + "/grid.png"));
+        for (const char* name : {"isHorizontal", "itemBorderWidth", "moveImage", "menuBackColor",
+                                 "fontColor", "fontDecoration", "itemBorderStyle", "itemAlign",
+                                 "transparency", "transition", "statusString"}) {
+            w.clickButton(name);
+            QVERIFY2(w.open(), name);
+            QWidget* area = w.frm->findChild<QWidget*>("pnlProps");
+            const QRect around = QRect(area->mapTo(w.frm.get(), QPoint()), area->size())
+                                     .united(w.open()->geometry())
+                                     .adjusted(-8, -8, 8, 8);
+            QVERIFY(w.frm->grab(around).save(dir + "/editor-" + name + ".png"));
+            w.editors().hideValueEditor();
+        }
+    }
+};
+
+QTEST_MAIN(TestPropGrid)
+#include "test_propgrid.moc"
