@@ -9,6 +9,7 @@
 #include "reader/datareader.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 
 namespace menuloom::app {
@@ -111,6 +112,31 @@ void Designer::openCommand() {
                            folders_.start);
     if (!path.isEmpty())
         openProject(path);
+}
+
+QStringList Designer::examples() const {
+    QStringList names;
+    const QDir folder(folders_.program + QStringLiteral("examples"));
+    const QStringList all = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : all)
+        if (QFile::exists(examplePath(name)))
+            names << name;
+    return names;
+}
+
+QString Designer::examplePath(const QString& name) const {
+    return folders_.program + QStringLiteral("examples/") + name + QStringLiteral("/zel_data.js");
+}
+
+bool Designer::newFromExample(const QString& name) {
+    if (!newProject())
+        return false;
+    if (!read(examplePath(name)))
+        return false;
+    if (build_)
+        build_->startFromExample();
+    preview_.refresh();
+    return true;
 }
 
 bool Designer::saveCommand() {

@@ -53,6 +53,13 @@ public:
     bool openProject(const QString& path);
     // "Open script...": the file dialog, then openProject.
     void openCommand();
+    // The menus shipped with the program (examples/NAME/zel_data.js beside it), by name.
+    QStringList examples() const;
+    QString examplePath(const QString& name) const;
+    // "New from Example": New, then the example read as a new, unsaved project: no file name, no
+    // recent entry, and a save dialog that asks where to save rather than offering the shipped
+    // file. The preview shows it at once.
+    bool newFromExample(const QString& name);
     // "Save script...": the save-script dialog; true when it ended with a completed save.
     bool saveCommand();
     // Reads the start-up file into the project as it stands (no New, no recent entry), then

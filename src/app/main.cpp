@@ -2,6 +2,7 @@
 
 #include "app/appstyle.h"
 #include "app/apptitle.h"
+#include "app/designer.h"
 #include "app/qtprompter.h"
 #include "app/startup.h"
 #include "app/tfrm.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
@@ -33,11 +35,20 @@ int main(int argc, char** argv) {
     options.prompter = &prompter;
     options.browsers = menuloom::app::WebPreviewBrowser::factory();
 
+    // A data file named on the command line (the desktop's "open with") opens after start-up;
+    // its path is taken before start-up moves the current folder to the program folder.
+    const QStringList args = QCoreApplication::arguments();
+    const QString file = args.size() > 1 && !args[1].startsWith(QLatin1Char('-'))
+                             ? QFileInfo(args[1]).absoluteFilePath()
+                             : QString();
+
     int exitCode = 0;
     auto designer = menuloom::app::DesignerApp::start(options, &exitCode);
     if (!designer)
         return exitCode;
     prompter.setFallbackParent(&designer->mainWindow());
+    if (!file.isEmpty())
+        designer->mainWindow().designer().openProject(file);
     const int result = QApplication::exec();
     designer.reset();
     return result;

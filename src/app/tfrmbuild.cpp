@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -152,7 +154,15 @@ TfrmBuild::TfrmBuild(Document& document, Prompter& prompter, QString programFold
 }
 
 void TfrmBuild::resetToDefaults() {
-    eData->setText(programFolder_ + QStringLiteral("zel_data.js"));
+    // An installed program folder is not the user's to write: propose their documents instead.
+    QString folder = programFolder_;
+    if (!QFileInfo(programFolder_).isWritable()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QDir::homePath();
+        folder += QLatin1Char('/');
+    }
+    eData->setText(folder + QStringLiteral("zel_data.js"));
     eHTML->setText(QStringLiteral("zelmenu.html"));
     cbData->setChecked(true);
     cbHTML->setChecked(true);
@@ -179,6 +189,15 @@ output::SaveRequest TfrmBuild::request() const {
     // itself is written too.
     r.currentFolder = localPath(QDir::currentPath() + QLatin1Char('/'));
     return r;
+}
+
+void TfrmBuild::startFromExample() {
+    keepNames_ = true;
+    eData->clear();
+    eHTML->setText(QStringLiteral("zelmenu.html"));
+    cbData->setChecked(true);
+    cbHTML->setChecked(true);
+    cbScript->setChecked(true);
 }
 
 TfrmBuild::Paths TfrmBuild::paths() const {

@@ -57,6 +57,9 @@ public:
     void adoptOpenedFile(const QString& path);
     // After New: propose the default names at the next opening.
     void forgetNames() { keepNames_ = false; }
+    // After New from Example: no data path, so that the first save asks where the user's copy
+    // goes; data file, page and engine all ticked.
+    void startFromExample();
 
     // "Save": the save attempt; true when it completed and the dialog closed with OK.
     bool spdBuildClick();

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -302,6 +303,42 @@ private slots:
         w.prompter.answers.enqueue(Prompter::Answer::No);
         QVERIFY(w.designer().openProject(file));
         QCOMPARE(w.document.undoStack()->count(), 0);
+    }
+
+    void newFromExample() {
+        Window w;
+        QDir(w.dirs.program.path()).mkpath("examples/demo");
+        QVERIFY(writeMenu(w.dirs.program.filePath("examples/demo/zel_data.js"), {"Home", "Shop"}));
+        QDir(w.dirs.program.path()).mkpath("examples/empty-folder");
+        w.frm->examplesMenu->aboutToShow();
+        QCOMPARE(w.frm->examplesMenu->actions().size(), 1);
+        QCOMPARE(w.frm->examplesMenu->actions()[0]->text(), QString("demo"));
+
+        // As New does, it asks first; Cancel keeps the project.
+        w.change();
+        w.prompter.answers.enqueue(Prompter::Answer::Cancel);
+        w.frm->examplesMenu->actions()[0]->trigger();
+        QCOMPARE(w.prompter.messages.last().text, QString("Save the project?"));
+        QCOMPARE(w.project.items.count(), 1);
+
+        // No: the example, as a new project that was never saved.
+        w.prompter.answers.enqueue(Prompter::Answer::No);
+        w.frm->examplesMenu->actions()[0]->trigger();
+        QCOMPARE(w.project.items.count(), 2);
+        QVERIFY(w.document.fileName().isEmpty());
+        QVERIFY(!w.designer().isModified());
+        QVERIFY(w.designer().recentFiles().isEmpty());
+        // The first save asks where: no data path, so the shipped file cannot be overwritten.
+        QVERIFY(w.build->keepNames());
+        w.build->show();
+        QVERIFY(w.build->eData->text().isEmpty());
+        QVERIFY(w.build->cbHTML->isChecked() && w.build->cbScript->isChecked());
+        QVERIFY(!w.build->spdBuildClick());
+        QCOMPARE(w.prompter.messages.last().text, QString("Please, enter correct data-filename."));
+        w.build->reject();
+        // The preview shows it at once.
+        QCOMPARE(w.browser().paths.last(), w.dirs.tempFolder() + "tmp_zel.html");
+        QVERIFY(readAll(w.dirs.tempFolder() + "tmp_zel_data.js").contains("Shop"));
     }
 
     void flagOnlyEditsAskBeforeTheyAreLost() {
