@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -240,6 +241,8 @@ QWidget* Tfrm::buildEditingArea() {
     eFilter->setPlaceholderText(QStringLiteral("Filter by name"));
     eFilter->setAccessibleName(QStringLiteral("Filter properties"));
     eFilter->setClearButtonEnabled(true);
+    for (QToolButton* clear : eFilter->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Clear filter"));
     captionRow->addWidget(eFilter, 1);
     propsLayout_->addLayout(captionRow);
     DGProps = new ui::DGProps(document_, props);

@@ -5,7 +5,9 @@
 #include "app/prompter.h"
 #include "app/targetlist.h"
 #include "output/datawriter.h"
+#include "ui/props/choicebutton.h"
 #include "ui/props/dgprops.h"
+#include "ui/props/editorpanel.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
 #include "ui/styles/tfrmtext.h"
@@ -134,7 +136,7 @@ void ValueEditors::setDialogs(TfrmFont* font, TfrmText* text, TfrmImages* images
 }
 
 QFrame* ValueEditors::panel(const char* name) {
-    auto* frame = new QFrame(host_);
+    auto* frame = new EditorPanel(host_);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setProperty("editorPanel", true);
     frame->setStyleSheet(QString::fromLatin1(kPanelStyle));
@@ -143,8 +145,9 @@ QFrame* ValueEditors::panel(const char* name) {
     return frame;
 }
 
-QPushButton* ValueEditors::button(QFrame* owner, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, owner);
+QPushButton* ValueEditors::button(QFrame* owner, const char* name, const QString& caption,
+                                  bool choice) {
+    QPushButton* b = choice ? new ChoiceButton(caption, owner) : new QPushButton(caption, owner);
     b->setObjectName(QString::fromLatin1(name));
     // The panel's field or list keeps the focus: a click here is no leaving.
     b->setFocusPolicy(Qt::NoFocus);
@@ -155,15 +158,13 @@ QPushButton* ValueEditors::button(QFrame* owner, const char* name, const QString
 void ValueEditors::build() {
     // True / False.
     pnlBool = panel("pnlBool");
-    spdBoolTrue = button(pnlBool, "spdBoolTrue", QStringLiteral("True"));
-    spdBoolFalse = button(pnlBool, "spdBoolFalse", QStringLiteral("False"));
+    spdBoolTrue = button(pnlBool, "spdBoolTrue", QStringLiteral("True"), true);
+    spdBoolFalse = button(pnlBool, "spdBoolFalse", QStringLiteral("False"), true);
     auto* boolLayout = new QVBoxLayout(pnlBool);
     boolLayout->setContentsMargins(1, 1, 1, 1);
     boolLayout->setSpacing(0);
-    for (QPushButton* b : {spdBoolTrue, spdBoolFalse}) {
-        b->setCheckable(true);
+    for (QPushButton* b : {spdBoolTrue, spdBoolFalse})
         boolLayout->addWidget(b);
-    }
     auto storeBool = [this](uint8_t value) {
         model::TPropType v = param();
         v.boolValue = value;
@@ -299,15 +300,14 @@ void ValueEditors::build() {
 
     // Alignment.
     pnlAlign = panel("pnlAlign");
-    spdAlignLeft = button(pnlAlign, "spdAlignLeft", QStringLiteral("Left"));
-    spdAlignCenter = button(pnlAlign, "spdAlignCenter", QStringLiteral("Center"));
-    spdAlignRight = button(pnlAlign, "spdAlignRight", QStringLiteral("Right"));
+    spdAlignLeft = button(pnlAlign, "spdAlignLeft", QStringLiteral("Left"), true);
+    spdAlignCenter = button(pnlAlign, "spdAlignCenter", QStringLiteral("Center"), true);
+    spdAlignRight = button(pnlAlign, "spdAlignRight", QStringLiteral("Right"), true);
     auto* alignLayout = new QHBoxLayout(pnlAlign);
     alignLayout->setContentsMargins(1, 1, 1, 1);
     alignLayout->setSpacing(1);
     int code = 0;
     for (QPushButton* b : {spdAlignLeft, spdAlignCenter, spdAlignRight}) {
-        b->setCheckable(true);
         alignLayout->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, code] {
             model::TPropType v = param();

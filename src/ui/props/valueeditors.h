@@ -98,7 +98,8 @@ protected:
 private:
     void build();
     QFrame* panel(const char* name);
-    QPushButton* button(QFrame* panel, const char* name, const QString& caption);
+    QPushButton* button(QFrame* panel, const char* name, const QString& caption,
+                        bool choice = false);
     void show(QFrame* panel, bool valueWidth, int dy = 0);
     const model::TPropType& param() const;
     // Stores `value` for the current row as this opening's step.
