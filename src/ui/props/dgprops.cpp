@@ -245,9 +245,15 @@ void DGProps::DGPropsDrawCell(QPainter& p, int column, int row, const QRect& rec
         p.fillRect(rect, row % 2 ? kValueBackOdd : kValueBackEven);
     }
     if (!selected) {
-        p.setPen(kDots);
-        for (int x = rect.left(); x <= rect.right(); x += 2)
-            p.drawPoint(x, rect.bottom());
+        // Every second pixel of the bottom edge: one fill with a two-pixel pattern.
+        static const QBrush dots = [] {
+            QImage pattern(2, 1, QImage::Format_ARGB32_Premultiplied);
+            pattern.setPixelColor(0, 0, kDots);
+            pattern.setPixelColor(1, 0, Qt::transparent);
+            return QBrush(pattern);
+        }();
+        p.setBrushOrigin(rect.left(), rect.bottom());
+        p.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), dots);
     }
 
     if (column == 0) {
