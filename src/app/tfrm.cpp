@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,6 +30,8 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace menuloom::app {
 
@@ -47,6 +50,53 @@ protected:
 
 private:
     QPixmap tile_;
+};
+
+// Lays out the preview browser: the whole panel, or a given width in its middle (a tablet's, a
+// phone's), always the panel's full height.
+class CentredLayout : public QLayout {
+public:
+    explicit CentredLayout(QWidget* parent) : QLayout(parent) {}
+    ~CentredLayout() override { delete item_; }
+
+    void setWidthLimit(int width) {
+        limit_ = width;
+        invalidate();
+    }
+
+    void addItem(QLayoutItem* item) override {
+        delete item_;
+        item_ = item;
+    }
+    int count() const override { return item_ ? 1 : 0; }
+    QLayoutItem* itemAt(int index) const override { return index == 0 ? item_ : nullptr; }
+    QLayoutItem* takeAt(int index) override {
+        if (index != 0)
+            return nullptr;
+        return std::exchange(item_, nullptr);
+    }
+    QSize sizeHint() const override { return withMargins(item_ ? item_->sizeHint() : QSize()); }
+    QSize minimumSize() const override {
+        return withMargins(item_ ? item_->minimumSize() : QSize());
+    }
+    void setGeometry(const QRect& rect) override {
+        QLayout::setGeometry(rect);
+        if (!item_)
+            return;
+        const QRect area = contentsRect();
+        const int width = limit_ > 0 ? qMin(limit_, area.width()) : area.width();
+        item_->setGeometry(
+            QRect(area.left() + (area.width() - width) / 2, area.top(), width, area.height()));
+    }
+
+private:
+    QSize withMargins(QSize size) const {
+        const QMargins m = contentsMargins();
+        return size.expandedTo(QSize(0, 0)) + QSize(m.left() + m.right(), m.top() + m.bottom());
+    }
+
+    QLayoutItem* item_ = nullptr;
+    int limit_ = 0;
 };
 
 QLabel* regionCaption(const QString& text, QWidget* parent) {
@@ -107,18 +157,15 @@ Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const Browse
     // The preview browser exists before the designer: the reset below shows the blank page.
     pnlPreview = new QFrame(backdrop);
     pnlPreview->setObjectName(QStringLiteral("pnlPreview"));
-    auto* previewLayout = new QHBoxLayout(pnlPreview);
+    auto* previewLayout = new CentredLayout(pnlPreview);
     // The browser keeps 2 pixels clear of its panel's edges on every side; at a tablet's or a
-    // phone's width it stands in the middle, the spacers taking what it leaves.
+    // phone's width it stands in the middle.
     previewLayout->setContentsMargins(2, 2, 2, 2);
-    previewLayout->setSpacing(0);
-    previewLayout->addStretch(0);
     const BrowserView view = browsers(pnlPreview);
     browser_ = view.browser;
     browserWidget_ = view.widget;
     browserWidget_->setMinimumHeight(120);
-    previewLayout->addWidget(browserWidget_, 1);
-    previewLayout->addStretch(0);
+    previewLayout->addWidget(browserWidget_);
 
     designer_ = new Designer(document_, folders, prompter, *browser_, this);
     designer_->setSettingsPath(settingsPath);
@@ -343,8 +390,8 @@ QWidget* Tfrm::buildUpdateBar() {
 
     connect(cbPreview, &QCheckBox::clicked, this, &Tfrm::cbPreviewClick);
     connect(cbPreviewWidth, &QComboBox::currentIndexChanged, this, [this] {
-        const int width = cbPreviewWidth->currentData().toInt();
-        browserWidget_->setMaximumWidth(width > 0 ? width : QWIDGETSIZE_MAX);
+        static_cast<CentredLayout*>(pnlPreview->layout())
+            ->setWidthLimit(cbPreviewWidth->currentData().toInt());
     });
     connect(spdUpdate, &QPushButton::clicked, this, &Tfrm::spdUpdateClick);
     connect(cbAutoUpdate, &QCheckBox::toggled, this,

@@ -9,6 +9,7 @@
 #include "testsupport.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
@@ -179,6 +180,22 @@ private slots:
         // The browser keeps two pixels clear of its panel on every side.
         QCOMPARE(w.frm->browserWidget()->geometry(),
                  w.frm->pnlPreview->contentsRect().adjusted(2, 2, -2, -2));
+
+        // A phone's or a tablet's width, in the middle of the panel; Desktop fills it again.
+        const QRect full = w.frm->browserWidget()->geometry();
+        for (const auto& [entry, width] : {std::pair{"Phone", 375}, std::pair{"Tablet", 768}}) {
+            w.frm->cbPreviewWidth->setCurrentText(entry);
+            auto centred = [&] {
+                const QRect g = w.frm->browserWidget()->geometry();
+                return g.width() == width &&
+                       qAbs((g.left() - full.left()) - (full.right() - g.right())) <= 1;
+            };
+            QTRY_VERIFY(centred());
+            const QRect g = w.frm->browserWidget()->geometry();
+            QCOMPARE(g.height(), full.height());
+        }
+        w.frm->cbPreviewWidth->setCurrentText("Desktop");
+        QTRY_COMPARE(w.frm->browserWidget()->geometry(), full);
     }
 
     void failedPreviewWriteIsReportedOnce() {
