@@ -15,6 +15,8 @@
 #include "ui/props/valueeditors.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
+#include "ui/styles/tfrmsmstyles.h"
+#include "ui/styles/tfrmstyles.h"
 #include "ui/styles/tfrmtext.h"
 
 #include <QApplication>
@@ -70,6 +72,8 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
     app->images_ = std::make_unique<ui::TfrmImages>(*app->document_, prompter,
                                                     designer.folders().start, app->main_.get());
     app->main_->valueEditors->setDialogs(app->font_.get(), app->text_.get(), app->images_.get());
+    app->styles_ = std::make_unique<ui::TfrmStyles>(*app->document_, prompter, *app->font_,
+                                                    designer.folders().start, app->main_.get());
     app->build_ = std::make_unique<TfrmBuild>(*app->document_, prompter, options.programFolder,
                                               *app->cross_, app->main_.get());
     app->cross_->setParent(app->build_.get(), app->cross_->windowFlags());
@@ -77,6 +81,16 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
     app->fullscreen_ = std::make_unique<TfrmFullscreen>(options.browsers);
     app->fullscreen_->setWindowIcon(appIcon());
     designer.preview().setFullscreen(app->fullscreen_.get());
+    app->smStyles_ = std::make_unique<ui::TfrmSmStyles>(*app->document_, prompter,
+                                                        designer.folders().start, app->main_.get());
+    app->main_->setStyleDialogs(app->styles_.get(), app->smStyles_.get());
+    // "Update" in either style dialog is the main window's "Update".
+    auto updateRefreshes = [&designer](ui::StyleDialogBase* dialog) {
+        QObject::connect(dialog, &ui::StyleDialogBase::updateRequested, &designer.preview(),
+                         &PreviewController::refresh);
+    };
+    updateRefreshes(app->styles_.get());
+    updateRefreshes(app->smStyles_.get());
     app->about_ = std::make_unique<TfrmAbout>(prompter, app->main_.get());
     app->main_->setAboutBox(app->about_.get());
 
@@ -102,6 +116,8 @@ DesignerApp::~DesignerApp() {
         cross_->setParent(nullptr);
     build_.reset();
     about_.reset();
+    smStyles_.reset();
+    styles_.reset();
     images_.reset();
     text_.reset();
     font_.reset();

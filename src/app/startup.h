@@ -11,6 +11,8 @@
 namespace menuloom::ui {
 class TfrmFont;
 class TfrmImages;
+class TfrmSmStyles;
+class TfrmStyles;
 class TfrmText;
 } // namespace menuloom::ui
 
@@ -59,6 +61,8 @@ public:
     ui::TfrmFont& fontDialog() { return *font_; }
     ui::TfrmText& textDialog() { return *text_; }
     ui::TfrmImages& imagesDialog() { return *images_; }
+    ui::TfrmStyles& itemStylesDialog() { return *styles_; }
+    ui::TfrmSmStyles& submenuStylesDialog() { return *smStyles_; }
 
 private:
     DesignerApp() = default;
@@ -70,8 +74,10 @@ private:
     std::unique_ptr<ui::TfrmFont> font_;
     std::unique_ptr<ui::TfrmText> text_;
     std::unique_ptr<ui::TfrmImages> images_;
+    std::unique_ptr<ui::TfrmStyles> styles_;
     std::unique_ptr<TfrmBuild> build_;
     std::unique_ptr<TfrmFullscreen> fullscreen_;
+    std::unique_ptr<ui::TfrmSmStyles> smStyles_;
     std::unique_ptr<TfrmAbout> about_;
 };
 

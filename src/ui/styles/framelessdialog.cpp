@@ -39,6 +39,8 @@ QFrame#pnlTitle { background: #ffffff; border: none; border-bottom: 1px solid #d
 QLabel#lblTitle { color: #1f293b; font-size: 14px; font-weight: 600; }
 QLabel[hint="true"] { color: #647086; }
 QPushButton[swatch="true"] { padding-right: 28px; }
+QComboBox:disabled { color: #a3abb8; background: #f4f6f9; border-color: #dde2e9; }
+QLabel:disabled, QCheckBox:disabled { color: #a3abb8; }
 )";
 
 } // namespace
