@@ -8,6 +8,8 @@
 #include "model/paramtable.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
+#include "ui/styles/tfrmsmstyles.h"
+#include "ui/styles/tfrmstyles.h"
 #include "ui/styles/tfrmtext.h"
 
 #include <QApplication>
@@ -65,6 +67,7 @@ class TestDialogsLook : public QObject {
 private slots:
     void initTestCase() { app::applyAppStyle(*qApp); }
     void valueDialogs();
+    void styleDialogs();
 };
 
 void TestDialogsLook::valueDialogs() {
@@ -104,6 +107,56 @@ void TestDialogsLook::valueDialogs() {
     QCOMPARE(images.lbImgArray->item(1)->text(), QString("[empty]"));
     checkLayout(images);
     shoot(images, "images");
+}
+
+void TestDialogsLook::styleDialogs() {
+    app::Document document;
+    model::Project& project = document.mutableProject();
+    SystemFonts prompter;
+    for (const char* name : {"Top bar", "Highlight", "Footer links"}) {
+        const int k = model::appendDefaultStyle(project.itemStyles);
+        project.itemStyles.rename(k, name);
+    }
+    model::TStyle& top = project.itemStyles.at(0);
+    top.useFontStyle = top.useFontColor = top.useItemBackColor = top.useItemBorderStyle = true;
+    top.fontWeight = 1;
+    top.fontSize = 9;
+    top.fontName = "Verdana";
+    top.fontColorNormal = 0x3B291F;
+    top.fontColorOver = 0xFFFFFF;
+    top.itemBackColorNormal = 0xFBF8F6;
+    top.itemBackColorOver = 0xF67C2F;
+    top.itemBorderStyleNormal = 2;
+    top.itemBorderWidth = 1;
+    top.useArrowImageMain = true;
+    top.arrowImageMainNormal = "img/arrow_down.gif";
+    top.arrowImageMainOver = "img/arrow_down_over.gif";
+    for (const char* name : {"Drop shadow", "Plain box"}) {
+        const int k = model::appendDefaultSmStyle(project.smStyles);
+        project.smStyles.rename(k, name);
+    }
+    model::TSmStyle& box = project.smStyles.at(0);
+    box.useMenuBorderColor = box.useMenuBackColor = box.useMenuBorderWidth = true;
+    box.menuBorderColor = 0xD8C3B4;
+    box.menuBackColor = 0xFFFFFF;
+    box.menuBorderWidth = 1;
+    box.menuBorderStyle = 2;
+    box.menuBackImage = "img/submenu_back.png";
+
+    ui::TfrmFont font(document, prompter);
+    ui::TfrmStyles styles(document, prompter, font, "/tmp/");
+    ui::TfrmSmStyles smStyles(document, prompter, "/tmp/");
+    for (ui::StyleDialogBase* dialog : {static_cast<ui::StyleDialogBase*>(&styles),
+                                        static_cast<ui::StyleDialogBase*>(&smStyles)}) {
+        const QString name = dialog == &styles ? "itemstyles" : "submenustyles";
+        open(*dialog);
+        checkLayout(*dialog);
+        shoot(*dialog, qPrintable(name + "-none"));
+        dialog->selectStyle(0);
+        checkLayout(*dialog);
+        shoot(*dialog, qPrintable(name + "-selected"));
+        dialog->hide();
+    }
 }
 
 QTEST_MAIN(TestDialogsLook)
