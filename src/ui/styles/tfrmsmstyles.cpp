@@ -173,7 +173,13 @@ QWidget* TfrmSmStyles::buildParameters() {
     grid->addWidget(eSmBackImage, 4, 1);
     grid->addWidget(spdSmBackImage, 4, 2);
     grid->addWidget(clears[2], 4, 3);
+    auto* note = new QLabel(QStringLiteral("A ticked value replaces the menu's own value in "
+                                           "the submenu boxes of the items that use this style."));
+    note->setObjectName(QStringLiteral("lblNote"));
+    note->setProperty("hint", true);
+    note->setWordWrap(true);
     grid->setRowStretch(5, 1);
+    grid->addWidget(note, 6, 0, 1, 4);
 
     auto* content = new QVBoxLayout;
     content->addWidget(host);
