@@ -137,6 +137,7 @@ private slots:
     void listOperationsAndItemReferences();
     void imagePaths();
     void keysCloseAndKeepTheName();
+    void dragsByItsBackground();
     void fontButton();
     void modifiedWithoutAutomaticPreview();
     void undoRedoAndTheSelectionFollows();
@@ -482,6 +483,19 @@ void TestStyleDialogs::keysCloseAndKeepTheName() {
     click(&f.smStyles, "spdOk");
     QVERIFY(!f.smStyles.isVisible());
     QCOMPARE(f.smStyles.result(), int(QDialog::Accepted));
+}
+
+void TestStyleDialogs::dragsByItsBackground() {
+    Fixture f;
+    Fixture::open(f.smStyles);
+    // Borderless: the title strip and the background move the window.
+    QWidget* title = f.smStyles.titleLabel();
+    const QPoint before = f.smStyles.pos();
+    QTest::mousePress(title, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseMove(title, QPoint(120, 60));
+    QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(120, 60));
+    QTRY_COMPARE(f.smStyles.pos(), before + QPoint(100, 50));
+    QVERIFY(f.smStyles.isVisible());
 }
 
 void TestStyleDialogs::fontButton() {
