@@ -456,7 +456,7 @@
     '.zm-menu.zm-collapsed .zm-item{min-height:44px}',
     '.zm-menu.zm-collapsed .zm-exp{min-width:44px}',
     '.zm-menu.zm-collapsed .zm-sep-v>*{flex:1;height:1px}',
-    '.zm-menu.zm-collapsed .zm-drawn.zm-to-r,.zm-menu.zm-collapsed .zm-drawn.zm-to-l{border-width:4px 4px 0;border-color:currentColor transparent transparent}',
+    '.zm-menu.zm-collapsed .zm-drawn.zm-to-e{border-width:4px 4px 0;border-color:currentColor transparent transparent}',
   ];
 
   const docsWithBase = new WeakSet();
@@ -686,7 +686,7 @@
       this.busy = false;
       this.collapsed = false;
       this.shown = false;
-      this.rtl = false;
+      this.rtl = null;
       this.frames = null;
       this.nodes = new WeakMap();
       this.own = new WeakSet();
@@ -803,18 +803,13 @@
           (vh.n > 0 ? `height:${vh.n + (vh.pct ? '%' : 'px')};` : 'align-self:stretch;') +
           (c.separatorVImage ? (c.separatorVWidth ? `width:${c.separatorVWidth}px}` : 'width:auto}') : `width:${c.separatorVWidth || 1}px;background:currentColor}`)
       );
-      // Drawn arrows: triangles in the text colour.
+      // Drawn arrows: triangles in the text colour, towards the end of the line (its start
+      // border drawn) or down (its top border).
       const aw = c.arrowWidth;
       const ah = c.arrowHeight;
-      const side = (w, h, edge) =>
-        `border-style:solid;border-color:transparent;border-width:${h / 2}px 0;border-${edge}-width:${w}px;border-${edge}-color:currentColor`;
-      r.push(`${k} .zm-drawn{width:0;height:0}`);
-      r.push(`${k} .zm-drawn.zm-to-r{${side(aw || 4, ah || 8, 'left')}}`);
-      r.push(`${k} .zm-drawn.zm-to-l{${side(aw || 4, ah || 8, 'right')}}`);
-      r.push(
-        `${k} .zm-drawn.zm-to-d{border-style:solid;border-color:transparent;border-width:0 ${(aw || 8) / 2}px;` +
-          `border-top-width:${ah || 4}px;border-top-color:currentColor}`
-      );
+      r.push(`${k} .zm-drawn{width:0;height:0;border:solid transparent}`);
+      r.push(`${k} .zm-drawn.zm-to-e{border-width:${(ah || 8) / 2}px 0;border-inline-start:${aw || 4}px solid currentColor}`);
+      r.push(`${k} .zm-drawn.zm-to-d{border-width:${ah || 4}px ${(aw || 8) / 2}px 0;border-top-color:currentColor}`);
       return r;
     }
 
@@ -908,8 +903,8 @@
           img.src = node.arrow[0];
           btn.appendChild(img);
         } else {
-          const dir = top && c.isHorizontal ? 'd' : this.rtl ? 'l' : 'r';
-          btn.appendChild(make(doc, 'span', 'zm-arrow zm-drawn zm-to-' + dir)).setAttribute('aria-hidden', 'true');
+          // Down below a bar, else towards the end of the line (left on right-to-left pages).
+          btn.appendChild(make(doc, 'span', 'zm-arrow zm-drawn zm-to-' + (top && c.isHorizontal ? 'd' : 'e'))).setAttribute('aria-hidden', 'true');
         }
       }
       node.el = cell;
@@ -961,7 +956,6 @@
     makeBox(node, doc) {
       const box = make(doc, 'div', `zm-box ${this.cls}` + (node.sm >= 0 ? ` ${this.cls}-m${node.sm}` : ''));
       box.id = `${this.cls}-b${node.id}`;
-      if (this.rtl) box.dir = 'rtl';
       const list = box.appendChild(make(doc, 'ul', 'zm-list'));
       this.own.add(box);
       this.own.add(list);
@@ -1041,7 +1035,6 @@
       } else {
         return;
       }
-      this.rtl = this.win.getComputedStyle(wrap).direction === 'rtl';
       if (c.movable) wrap.appendChild(this.makeSpacer(doc));
       const bar = make(doc, 'ul', `zm-bar ${this.cls} ` + (c.isHorizontal ? 'zm-h' : 'zm-v') + (w.n > 0 && c.isHorizontal ? ' zm-fill' : ''));
       bar.id = this.cls + '-bar';
@@ -1082,6 +1075,13 @@
       } catch (e) {
         // Resizes still come as resize events.
       }
+    }
+
+    // Whether the menu runs right to left: read when first needed rather than while drawing,
+    // which would make the browser compute the page's styles an extra time.
+    isRtl() {
+      if (this.rtl === null) this.rtl = this.win.getComputedStyle(this.wrap).direction === 'rtl';
+      return this.rtl;
     }
 
     // ----- the collapsed mode -------------------------------------------------------------
@@ -1280,6 +1280,8 @@
         else node.box = box;
       }
       node.cur = box;
+      // A box in the submenu frame takes the menu's direction with it.
+      if (this.isRtl()) box.dir = 'rtl';
       // Filled on first opening, and again when its items were last drawn in another box.
       const list = box.firstChild;
       const first = node.kids.find((n) => !n.sep);
@@ -1324,7 +1326,7 @@
       if (this.collapsed) return;
       const doc = box.ownerDocument;
       const c = this.cfg;
-      const rtl = this.rtl;
+      const rtl = this.isRtl();
       const s = box.style;
       const vp = viewport(doc);
       s.left = '0px';
@@ -1393,7 +1395,7 @@
       if (side) {
         return { x: left ? vp.w - w - c.topDX : c.topDX, y: r.top + oy + c.topDY };
       }
-      return { x: this.rtl ? r.right + ox - w - c.topDX : r.left + ox + c.topDX, y: above ? vp.h - h - c.topDY : c.topDY };
+      return { x: this.isRtl() ? r.right + ox - w - c.topDX : r.left + ox + c.topDX, y: above ? vp.h - h - c.topDY : c.topDY };
     }
 
     scheduleClose() {
@@ -1640,8 +1642,9 @@
       if (!node || e.altKey || e.ctrlKey || e.metaKey) return;
       const t = e.target;
       const key = e.key;
-      const fwd = this.rtl ? 'ArrowLeft' : 'ArrowRight';
-      const back = this.rtl ? 'ArrowRight' : 'ArrowLeft';
+      const rtl = this.isRtl();
+      const fwd = rtl ? 'ArrowLeft' : 'ArrowRight';
+      const back = rtl ? 'ArrowRight' : 'ArrowLeft';
       const list = this.stops(node.parent ? node.parent.kids : this.roots);
       const i = list.indexOf(t);
       let to = null;
