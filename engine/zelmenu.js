@@ -1056,7 +1056,8 @@
       this.wire(wrap);
       if (c.absolutePos && c.floatable) this.startFloating();
       this.refreshLooks();
-      this.checkFit();
+      // The fit is checked in the next frame, before it is painted: measuring now would make
+      // the browser lay the page out while it is still being built.
       const again = () => {
         if (!this.fitFrame) {
           this.fitFrame = this.win.requestAnimationFrame(() =>
@@ -1067,11 +1068,13 @@
             }));
         }
       };
+      again();
       this.win.addEventListener('resize', again);
       this.win.addEventListener('load', again);
       try {
         this.win.screen.orientation.addEventListener('change', again);
-        doc.fonts.ready.then(again);
+        // Not fonts.ready: asking for it makes the browser lay the page out at once.
+        doc.fonts.addEventListener('loadingdone', again);
       } catch (e) {
         // Resizes still come as resize events.
       }
