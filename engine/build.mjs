@@ -33,7 +33,7 @@ const OWN = `
   setOpen makeSpacer startFloating refreshLooks checkFit tooNarrow startDrag ancestors
   cancelSwitch alive hideBox showBox boxDoc paint visible placeAcross cancelClose
   scheduleClose nodeAt pathFor switchLater aiming press isOpen focusIsOurs stops
-  kids dead sep sm depth link tip img1 img2 icon iconEl arrow arrowEl btn li far cur
+  kids dead sep sm depth rec link tip img1 img2 icon iconEl arrow arrowEl btn li far cur
   deco bwidth bstyle topEl subEl vertical
 `.trim().split(/\s+/);
 

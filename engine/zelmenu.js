@@ -353,8 +353,9 @@
     return n >= 0 && n < count ? n : -1;
   }
 
-  // Items come in pre-order; each text starts with one "|" per level below the top.
-  function readItems(list, cfg, looks, boxes) {
+  // Items come in pre-order; each text starts with one "|" per level below the top. Only the
+  // tree is read here; the rest of a record waits until its item is first drawn (readDetail).
+  function readItems(list) {
     const roots = [];
     if (!Array.isArray(list)) return roots;
     const stack = [];
@@ -367,29 +368,23 @@
       text = text.slice(depth);
       depth = Math.min(depth, stack.length);
       const parent = depth ? stack[depth - 1] : null;
-      const node = {
-        id: n++,
-        text,
-        sep: text === '-',
-        link: str(rec[1]).trim(),
-        img1: str(rec[2]).trim(),
-        img2: str(rec[3]).trim(),
-        tip: str(rec[4]),
-        target: str(rec[5]).trim() || cfg.itemTarget,
-        look: styleIndex(rec[6], looks),
-        sm: styleIndex(rec[7], boxes),
-        depth,
-        parent,
-        kids: [],
-        dead: !!parent && (parent.sep || parent.dead),
-        el: null,
-        box: null,
-      };
+      const node = { id: n++, rec, text, sep: text === '-', depth, parent, kids: [], dead: !!parent && (parent.sep || parent.dead) };
       stack.length = depth;
       stack.push(node);
       if (!node.dead) (parent ? parent.kids : roots).push(node);
     }
     return roots;
+  }
+
+  function readDetail(node, cfg, looks, boxes) {
+    const rec = node.rec;
+    node.link = str(rec[1]).trim();
+    node.img1 = str(rec[2]).trim();
+    node.img2 = str(rec[3]).trim();
+    node.tip = str(rec[4]);
+    node.target = str(rec[5]).trim() || cfg.itemTarget;
+    node.look = styleIndex(rec[6], looks);
+    node.sm = styleIndex(rec[7], boxes);
   }
 
   // ---------------------------------------------------------------------------------------
@@ -669,7 +664,7 @@
       this.menuStyles = Array.isArray(raw.menuStyles) ? raw.menuStyles : [];
       this.looks = new Map();
       this.boxLooks = new Map();
-      this.roots = readItems(raw.menuItems, c, this.itemStyles.length, this.menuStyles.length);
+      this.roots = readItems(raw.menuItems);
       this.open = [];
       this.over = new Set();
       this.hover = null;
@@ -780,13 +775,13 @@
       r.push(`.zm-toggle.${this.cls}-sg{padding:${Math.max(p, 4)}px ${Math.max(p, 10)}px;cursor:${c.itemCursor}}`);
       r.push(`${k}.zm-bar>li>.zm-item .zm-text{${align(c.itemAlign)}}`);
       r.push(`${k}>.zm-list>li>.zm-item .zm-text{${align(c.subMenuAlign)}}`);
-      for (const i of this.usedLooks()) {
+      for (let i = -1; i < this.itemStyles.length; i++) {
         const L = this.look(i);
         const s = `.${this.cls}-s${i < 0 ? 'g' : i}`;
         r.push(`${s}{${this.itemDecls(L, false)}}`);
         r.push(`${s}.zm-over,.zm-toggle${s}:hover{${this.itemDecls(L, true)}}`);
       }
-      for (const i of this.usedBoxLooks()) r.push(`${k}.zm-box.${this.cls}-m${i}{${this.boxDecls(this.boxLook(i))}}`);
+      for (let i = 0; i < this.menuStyles.length; i++) r.push(`${k}.zm-box.${this.cls}-m${i}{${this.boxDecls(this.boxLook(i))}}`);
       // Separators.
       const place = { left: 'flex-start', center: 'center', right: 'flex-end', '': 'center' };
       const sepColor = c.fontColor[0] || '#808080';
@@ -811,30 +806,6 @@
       r.push(`${k} .zm-drawn.zm-to-e{border-width:${(ah || 8) / 2}px 0;border-inline-start:${aw || 4}px solid currentColor}`);
       r.push(`${k} .zm-drawn.zm-to-d{border-width:${ah || 4}px ${(aw || 8) / 2}px 0;border-top-color:currentColor}`);
       return r;
-    }
-
-    usedLooks() {
-      const used = new Set([-1]);
-      const walk = (list) => {
-        for (const n of list) {
-          used.add(n.look);
-          walk(n.kids);
-        }
-      };
-      walk(this.roots);
-      return used;
-    }
-
-    usedBoxLooks() {
-      const used = new Set();
-      const walk = (list) => {
-        for (const n of list) {
-          if (n.sm >= 0 && n.kids.length) used.add(n.sm);
-          walk(n.kids);
-        }
-      };
-      walk(this.roots);
-      return used;
     }
 
     install(doc) {
@@ -947,6 +918,7 @@
     fill(list, nodes, doc, top) {
       const c = this.cfg;
       const vertical = top && c.isHorizontal;
+      for (const n of nodes) readDetail(n, c, this.itemStyles.length, this.menuStyles.length);
       const slot = !vertical && (top ? c.iconTopWidth : c.iconWidth) > 0 && nodes.some((n) => n.img1 || n.img2);
       for (const node of nodes) list.appendChild(node.sep ? this.makeSeparator(doc, vertical) : this.makeItem(node, doc, top, slot));
     }
