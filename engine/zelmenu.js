@@ -457,19 +457,22 @@
   const docsWithBase = new WeakSet();
   const winsWithProperty = new WeakSet();
 
-  function sheetFor(doc) {
-    const style = doc.createElement('style');
+  // A style element with these rules, parsed in one go. When fewer rules come out than went
+  // in (a value that spoils its neighbour, or a rule this browser refuses), they are added
+  // again one by one, so that only the refused ones are left out.
+  function addSheet(doc, rules) {
+    const style = make(doc, 'style');
     style.setAttribute('data-zelmenu', '');
+    style.textContent = rules.join('\n');
     (doc.head || doc.documentElement).appendChild(style);
-    return style.sheet;
-  }
-
-  function addRules(sheet, rules) {
+    const sheet = style.sheet;
+    if (sheet.cssRules.length === rules.length) return;
+    while (sheet.cssRules.length) sheet.deleteRule(0);
     for (const rule of rules) {
       try {
         sheet.insertRule(rule, sheet.cssRules.length);
       } catch (e) {
-        // A rule the browser refuses is left out; the rest still applies.
+        // Left out; the rest still applies.
       }
     }
   }
@@ -477,7 +480,7 @@
   function installBase(doc) {
     if (docsWithBase.has(doc)) return;
     docsWithBase.add(doc);
-    addRules(sheetFor(doc), BASE_RULES);
+    addSheet(doc, BASE_RULES);
   }
 
   // The mask-based transitions animate this number from 0 to 1.
@@ -813,7 +816,7 @@
       if (this.docs.has(doc)) return;
       this.docs.add(doc);
       if (!this.rules) this.rules = this.buildRules();
-      addRules(sheetFor(doc), this.rules);
+      addSheet(doc, this.rules);
       this.listenDocument(doc);
     }
 
