@@ -51,70 +51,35 @@
   // ---------------------------------------------------------------------------------------
   // Reading the data file's variables.
 
-  // name: [kind, default]. Array kinds carry their length instead of a default.
+  // The parameters by kind of value. One that is missing or unusable reads as its kind's
+  // default (READ's default argument), or as the one in DEFAULTS. The kinds in pairs hold
+  // a value for the normal and one for the over state.
   const PARAMS = {
-    blankImage: ['img', ''],
-    isHorizontal: ['bool', false],
-    menuWidth: ['len', { n: 0, pct: true }],
-    absolutePos: ['bool', false],
-    posX: ['int', 0],
-    posY: ['int', 0],
-    floatable: ['bool', false],
-    floatIterations: ['uint', 0],
-    movable: ['bool', false],
-    moveCursor: ['cursor', 'default'],
-    moveImage: ['img', ''],
-    moveWidth: ['uint', 0],
-    moveHeight: ['uint', 0],
-    fontStyle: ['font', 'normal 8pt Tahoma'],
-    fontColor: ['colors', 2],
-    fontDecoration: ['decos', 2],
-    itemBackColor: ['colors', 2],
-    itemBorderWidth: ['uint', 0],
-    itemAlign: ['align', ''],
-    itemBorderColor: ['colors', 2],
-    itemBorderStyle: ['borders', 2],
-    itemBackImage: ['imgs', 2],
-    itemSpacing: ['uint', 0],
-    itemPadding: ['uint', 0],
-    itemCursor: ['cursor', 'default'],
-    itemTarget: ['text', ''],
-    iconTopWidth: ['uint', 0],
-    iconTopHeight: ['uint', 0],
-    iconWidth: ['uint', 0],
-    iconHeight: ['uint', 0],
-    menuBackImage: ['img', ''],
-    menuBackColor: ['color', ''],
-    menuBorderColor: ['borderColor', ''],
-    menuBorderStyle: ['borders', 1],
-    menuBorderWidth: ['uint', 0],
-    subMenuAlign: ['align', ''],
-    transparency: ['percent', 100],
-    transition: ['transition', 24],
-    transDuration: ['uint', 300],
-    shadowColor: ['color', ''],
-    shadowLen: ['uint', 0],
-    arrowImageMain: ['imgs', 2],
-    arrowImageSub: ['imgs', 2],
-    arrowWidth: ['uint', 0],
-    arrowHeight: ['uint', 0],
-    separatorImage: ['img', ''],
-    separatorWidth: ['len', { n: 0, pct: true }],
-    separatorHeight: ['uint', 0],
-    separatorAlignment: ['align', ''],
-    separatorVImage: ['img', ''],
-    separatorVWidth: ['uint', 0],
-    separatorVHeight: ['len', { n: 0, pct: true }],
-    statusString: ['text', 'link'],
-    pressedItem: ['int', -2],
-    pathPrefix: ['text', ''],
-    topDX: ['int', 0],
-    topDY: ['int', 0],
-    DX: ['int', -5],
-    DY: ['int', 0],
-    saveNavigationPath: ['uint', 0],
+    bool: 'isHorizontal absolutePos floatable movable',
+    int: 'posX posY pressedItem topDX topDY DX DY',
+    uint:
+      'floatIterations moveWidth moveHeight itemBorderWidth itemSpacing itemPadding iconTopWidth iconTopHeight ' +
+      'iconWidth iconHeight menuBorderWidth transDuration shadowLen arrowWidth arrowHeight separatorHeight ' +
+      'separatorVWidth saveNavigationPath',
+    len: 'menuWidth separatorWidth separatorVHeight',
+    img: 'blankImage moveImage menuBackImage separatorImage separatorVImage',
+    text: 'itemTarget statusString pathPrefix',
+    cursor: 'moveCursor itemCursor',
+    font: 'fontStyle',
+    color: 'menuBackColor shadowColor',
+    borderColor: 'menuBorderColor',
+    align: 'itemAlign subMenuAlign separatorAlignment',
+    percent: 'transparency',
+    transition: 'transition',
+    colors: 'fontColor itemBackColor itemBorderColor',
+    decos: 'fontDecoration',
+    borders: 'itemBorderStyle menuBorderStyle',
+    imgs: 'itemBackImage arrowImageMain arrowImageSub',
   };
-  const DATA_NAMES = Object.keys(PARAMS).concat(['itemStyles', 'menuStyles', 'menuItems']);
+  const DEFAULTS = { pressedItem: -2, DX: -5, transDuration: 300, statusString: 'link' };
+  const KIND = {};
+  for (const kind in PARAMS) for (const name of PARAMS[kind].split(' ')) KIND[name] = kind;
+  const DATA_NAMES = Object.keys(KIND).concat(['itemStyles', 'menuStyles', 'menuItems']);
 
   const DECORATIONS = ['none', 'underline', 'overline', 'line-through'];
   const BORDER_STYLES = ['none', 'dotted', 'dashed', 'solid', 'double', 'groove', 'ridge', 'inset', 'outset'];
@@ -168,90 +133,88 @@
     return '';
   }
 
-  function color(v) {
-    const s = typeof v === 'string' ? v.trim() : '';
-    return s && !/[;{}]/.test(s) && supports('color', s) ? s : '';
+  function trim(v) {
+    return typeof v === 'string' ? v.trim() : '';
   }
 
-  function fixed(v, n) {
-    if (Array.isArray(v)) return Array.from({ length: n }, (_, i) => v[i]);
-    if (typeof v === 'string') return Array(n).fill(v);
-    return Array(n).fill(undefined);
+  function lower(v) {
+    return trim(v).toLowerCase();
+  }
+
+  // A colour, font or cursor that the browser takes, and that cannot end its CSS rule early.
+  function css(prop, v) {
+    const s = trim(v);
+    return s && !/[;{}]/.test(s) && supports(prop, s) ? s : '';
+  }
+
+  function color(v) {
+    return css('color', v);
+  }
+
+  // A value for each of n states: an array's first n, or one text for all of them.
+  function fixed(v, n, read) {
+    return Array.from({ length: n }, (_, i) => read(Array.isArray(v) ? v[i] : v));
   }
 
   const READ = {
-    bool(v, d) {
-      if (v === true || v === 1 || v === '1' || (typeof v === 'string' && /^\s*true\s*$/i.test(v))) return true;
-      if (v === false || v === 0 || v === '0' || (typeof v === 'string' && /^\s*false\s*$/i.test(v))) return false;
+    bool(v, d = false) {
+      if (v === true || v === 1 || v === '1' || /^true$/i.test(trim(v))) return true;
+      if (v === false || v === 0 || v === '0' || /^false$/i.test(trim(v))) return false;
       return d;
     },
-    int(v, d) {
+    int(v, d = 0) {
       const n = toInt(v);
       return Number.isNaN(n) ? d : n;
     },
-    uint(v, d) {
+    uint(v, d = 0) {
       const n = toInt(v);
       return Number.isNaN(n) || n < 0 ? d : n;
     },
-    len(v, d) {
+    len(v, d = { n: 0, pct: true }) {
       if (typeof v === 'number') return Number.isFinite(v) && v >= 0 ? { n: Math.round(v), pct: false } : d;
-      const m = typeof v === 'string' && /^\s*(\d+(?:\.\d+)?)\s*(%|px)?\s*$/i.exec(v);
+      const m = /^(\d+(?:\.\d+)?)\s*(%|px)?$/i.exec(trim(v));
       return m ? { n: Number(m[1]), pct: m[2] === '%' } : d;
     },
-    percent(v, d) {
-      const m = typeof v === 'string' && /^\s*(\d+)\s*%?\s*$/.exec(v);
+    percent(v, d = 100) {
+      const m = /^(\d+)\s*%?$/.exec(trim(v));
       const n = m ? parseInt(m[1], 10) : toInt(v);
       return Number.isNaN(n) ? d : Math.min(100, Math.max(0, n));
     },
-    transition(v, d) {
+    transition(v, d = TRANSITION_NONE) {
       const n = toInt(v);
-      return n >= 0 && n <= 24 ? n : d;
+      return n >= 0 && n <= TRANSITION_NONE ? n : d;
     },
-    img(v, d) {
-      return typeof v === 'string' ? v.trim() : d;
-    },
-    text(v, d) {
+    img: trim,
+    text(v, d = '') {
       return typeof v === 'string' || typeof v === 'number' ? str(v) : d;
     },
-    cursor(v, d) {
-      let s = typeof v === 'string' ? v.trim().toLowerCase() : '';
-      if (s === 'hand') s = 'pointer';
-      return s && supports('cursor', s) ? s : d === 'hand' ? 'pointer' : d;
+    cursor(v, d = 'default') {
+      const s = lower(v);
+      return css('cursor', s === 'hand' ? 'pointer' : s) || d;
     },
-    font(v, d) {
-      const s = typeof v === 'string' ? v.trim() : '';
-      return withGeneric(s && !/[;{}]/.test(s) && supports('font', s) ? s : d);
+    font(v, d = 'normal 8pt Tahoma') {
+      return withGeneric(css('font', v) || d);
     },
-    color(v) {
-      return color(v);
-    },
+    color,
     align(v) {
-      const s = typeof v === 'string' ? v.trim().toLowerCase() : '';
+      const s = lower(v);
       return s === 'left' || s === 'center' || s === 'right' ? s : '';
     },
+    // One to four colours, as a CSS border-color shorthand.
     borderColor(v) {
-      // One to four colours, as a CSS border-color shorthand.
-      const list = Array.isArray(v) ? v : typeof v === 'string' ? v.trim().split(/\s+/) : [];
-      const set = list.map(color).filter(Boolean).slice(0, 4);
-      return set.join(' ');
+      return (Array.isArray(v) ? v : trim(v).split(/\s+/)).map(color).filter(Boolean).slice(0, 4).join(' ');
     },
-    colors(v, n) {
-      return fixed(v, n).map(color);
+    colors(v, n = 2) {
+      return fixed(v, n, color);
     },
-    decos(v, n) {
-      return fixed(v, n).map((s) => {
-        s = typeof s === 'string' ? s.trim().toLowerCase() : '';
-        return DECORATIONS.includes(s) ? s : 'none';
-      });
+    decos(v, n = 2) {
+      return fixed(v, n, (s) => (DECORATIONS.includes((s = lower(s))) ? s : 'none'));
     },
-    borders(v, n) {
-      return fixed(v, n).map((s) => {
-        s = typeof s === 'string' ? s.trim().toLowerCase() : '';
-        return BORDER_STYLES.includes(s) ? s : '';
-      });
+    borders(v, n = 2) {
+      return fixed(v, n, (s) => (BORDER_STYLES.includes((s = lower(s))) ? s : ''));
     },
-    imgs(v, n) {
-      return fixed(v, n).map((s) => (typeof s === 'string' ? s.trim() : ''));
+    imgs(v, n = 2) {
+      return fixed(v, n, trim);
     },
   };
 
@@ -286,12 +249,12 @@
 
   function readConfig(raw) {
     const cfg = {};
-    for (const name of Object.keys(PARAMS)) {
-      const [kind, def] = PARAMS[name];
+    for (const name in KIND) {
+      const read = READ[KIND[name]];
       try {
-        cfg[name] = READ[kind](raw[name], def);
+        cfg[name] = read(raw[name], DEFAULTS[name]);
       } catch (e) {
-        cfg[name] = READ[kind](undefined, def);
+        cfg[name] = read(undefined, DEFAULTS[name]);
       }
     }
     return cfg;
