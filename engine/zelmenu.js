@@ -460,12 +460,27 @@
   // ---------------------------------------------------------------------------------------
   // Transitions: 0..22 are effects, 23 picks one of them, 24 is none.
 
-  function hole(l, t, r, b) {
-    return `polygon(evenodd, 0% 0%, 100% 0%, 100% 100%, 0% 100%, 0% 0%, ${l} ${t}, ${r} ${t}, ${r} ${b}, ${l} ${b}, ${l} ${t})`;
-  }
-
   function clipFrames(from, to) {
     return [{ clipPath: from }, { clipPath: to }];
+  }
+
+  // The box with a hole that closes, from the box's size to the rectangle with these edges
+  // (per cent), which may be a line or a point.
+  function closing(l, t, r, b) {
+    const hole = (l, t, r, b) =>
+      `polygon(evenodd, 0% 0%, 100% 0%, 100% 100%, 0% 100%, 0% 0%, ${l}% ${t}%, ${r}% ${t}%, ${r}% ${b}%, ${l}% ${b}%, ${l}% ${t}%)`;
+    return clipFrames(hole(0, 0, 100, 100), hole(l, t, r, b));
+  }
+
+  // A rectangle that opens from these insets (per cent) to the whole box.
+  function opening(t, r, b, l) {
+    return clipFrames(`inset(${t}% ${r}% ${b}% ${l}%)`, 'inset(0% 0% 0% 0%)');
+  }
+
+  // A triangle that grows from the corner at x, y (0 or 100 per cent) until it covers the box.
+  function wedge(x, y) {
+    const c = `${x}% ${y}%`;
+    return clipFrames(`polygon(${c}, ${c}, ${c})`, `polygon(${c}, ${x ? -101 : 201}% ${y}%, ${x}% ${y ? -101 : 201}%)`);
   }
 
   // A mask that reads the animated --zm-t: it is set on the box for the animation's length,
@@ -508,46 +523,44 @@
     return frames;
   }
 
-  function effectFrames(n) {
-    const full = 'inset(0% 0% 0% 0%)';
-    const checker = (at) => {
-      const img = `conic-gradient(from 270deg at ${at}, #000 0deg 90deg, transparent 90deg)`;
-      return progressFrames({ maskImage: img + ',' + img, maskSize: '24px 24px', maskPosition: '0px 0px, 12px 12px', maskRepeat: 'repeat' });
-    };
-    const blinds = (dir) =>
+  const checker = (at) => {
+    const img = `conic-gradient(from 270deg at ${at}, #000 0deg 90deg, transparent 90deg)`;
+    return progressFrames({ maskImage: img + ',' + img, maskSize: '24px 24px', maskPosition: '0px 0px, 12px 12px', maskRepeat: 'repeat' });
+  };
+  const blinds = (dir) =>
+    progressFrames({
+      maskImage: `repeating-linear-gradient(${dir}, #000 0px, #000 calc(var(--zm-t) * 12px), transparent calc(var(--zm-t) * 12px), transparent 12px)`,
+    });
+
+  // The effects by number, each making its keyframes when it plays.
+  const EFFECTS = [
+    () => closing(50, 50, 50, 50),
+    () => opening(50, 50, 50, 50),
+    () =>
       progressFrames({
-        maskImage: `repeating-linear-gradient(${dir}, #000 0px, #000 calc(var(--zm-t) * 12px), transparent calc(var(--zm-t) * 12px), transparent 12px)`,
-      });
-    switch (n) {
-      case 0: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('50%', '50%', '50%', '50%'));
-      case 1: return clipFrames('inset(50% 50% 50% 50%)', full);
-      case 2:
-        return progressFrames({
-          maskImage: 'radial-gradient(circle farthest-corner at 50% 50%, transparent calc((1 - var(--zm-t)) * 100%), #000 calc((1 - var(--zm-t)) * 100%))',
-        });
-      case 3: return clipFrames('circle(0% at 50% 50%)', 'circle(72% at 50% 50%)');
-      case 4: return clipFrames('inset(100% 0% 0% 0%)', full);
-      case 5: return clipFrames('inset(0% 0% 100% 0%)', full);
-      case 6: return clipFrames('inset(0% 100% 0% 0%)', full);
-      case 7: return clipFrames('inset(0% 0% 0% 100%)', full);
-      case 8: return blinds('to right');
-      case 9: return blinds('to bottom');
-      case 10: return checker('calc(var(--zm-t) * 100%) 50%');
-      case 11: return checker('50% calc(var(--zm-t) * 100%)');
-      case 12: return cellFrames(16, 16, 12);
-      case 13: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('50%', '0%', '50%', '100%'));
-      case 14: return clipFrames('inset(0% 50% 0% 50%)', full);
-      case 15: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('0%', '50%', '100%', '50%'));
-      case 16: return clipFrames('inset(50% 0% 50% 0%)', full);
-      case 17: return clipFrames('polygon(100% 0%, 100% 0%, 100% 0%)', 'polygon(100% 0%, -101% 0%, 100% 201%)');
-      case 18: return clipFrames('polygon(100% 100%, 100% 100%, 100% 100%)', 'polygon(100% 100%, -101% 100%, 100% -101%)');
-      case 19: return clipFrames('polygon(0% 0%, 0% 0%, 0% 0%)', 'polygon(0% 0%, 201% 0%, 0% 201%)');
-      case 20: return clipFrames('polygon(0% 100%, 0% 100%, 0% 100%)', 'polygon(0% 100%, 201% 100%, 0% -101%)');
-      case 21: return cellFrames(1, 40, 10);
-      case 22: return cellFrames(40, 1, 10);
-      default: return null;
-    }
-  }
+        maskImage: 'radial-gradient(circle farthest-corner at 50% 50%, transparent calc((1 - var(--zm-t)) * 100%), #000 calc((1 - var(--zm-t)) * 100%))',
+      }),
+    () => clipFrames('circle(0% at 50% 50%)', 'circle(72% at 50% 50%)'),
+    () => opening(100, 0, 0, 0),
+    () => opening(0, 0, 100, 0),
+    () => opening(0, 100, 0, 0),
+    () => opening(0, 0, 0, 100),
+    () => blinds('to right'),
+    () => blinds('to bottom'),
+    () => checker('calc(var(--zm-t) * 100%) 50%'),
+    () => checker('50% calc(var(--zm-t) * 100%)'),
+    () => cellFrames(16, 16, 12),
+    () => closing(50, 0, 50, 100),
+    () => opening(0, 50, 0, 50),
+    () => closing(0, 50, 100, 50),
+    () => opening(50, 0, 50, 0),
+    () => wedge(100, 0),
+    () => wedge(100, 100),
+    () => wedge(0, 0),
+    () => wedge(0, 100),
+    () => cellFrames(1, 40, 10),
+    () => cellFrames(40, 1, 10),
+  ];
 
   function playTransition(box, cfg) {
     const win = box.ownerDocument.defaultView;
@@ -559,16 +572,15 @@
       // No media queries: play it.
     }
     if (n === TRANSITION_RANDOM) n = Math.floor(Math.random() * TRANSITION_RANDOM);
-    let frames = effectFrames(n);
-    if (!frames) return;
+    let frames = EFFECTS[n]();
     registerProgress(win);
     const mask = frames.mask;
     if (mask) {
       frames = frames.frames;
       Object.assign(box.style, mask);
     }
-    const discrete = n === 12 || n === 21 || n === 22;
-    const anim = box.animate(frames, { duration: cfg.transDuration, easing: discrete ? 'linear' : 'ease-out' });
+    // The dissolves step through their many frames evenly.
+    const anim = box.animate(frames, { duration: cfg.transDuration, easing: frames.length > 2 ? 'linear' : 'ease-out' });
     if (mask) {
       const clear = () => {
         if (box.getAnimations().some((a) => a !== anim)) return; // reopened meanwhile
