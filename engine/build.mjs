@@ -20,9 +20,10 @@ try {
 }
 
 // The engine's own property and method names, shortened too. Only names listed here are
-// renamed: never one that a browser object, the data file's variables (the parameter
-// table's keys) or the value readers (READ's keys) use, nor one the source also spells as
-// a string to index an object with (itemLook's groups).
+// renamed, also those that browsers use for something else (open, draw, show, ...), so
+// never list one that the engine uses on a browser object (e.open(), win.frames), one of
+// the data file's variables (PARAMS' names) or the value readers (READ's keys), nor one the
+// source also spells as a string to index an object with (itemLook's groups).
 const OWN = `
   cls cfg base boxBase looks boxLooks roots over hover focusVisible pressed pointerInside
   lastPointer moves aimAt closeTimer switchTimer busy collapsed shown rtl frames nodes own
@@ -34,14 +35,15 @@ const OWN = `
   cancelSwitch alive hideBox showBox boxDoc paint visible placeAcross cancelClose
   scheduleClose nodeAt pathFor switchLater aiming press isOpen focusIsOurs stops
   kids dead sep sm depth rec link tip img1 img2 icon iconEl arrow arrowEl btn li far cur
-  deco bwidth bstyle topEl subEl vertical
+  deco bwidth bstyle topEl subEl vertical isRtl open pressed el box a show escape
+  visible isOpen draw url mask
 `.trim().split(/\s+/);
 
 const source = fs.readFileSync(path.join(here, 'zelmenu.js'), 'utf8');
 const result = await minify(source, {
   ecma: 2020,
   compress: { passes: 3, unsafe_arrows: true, unsafe_methods: true },
-  mangle: { properties: { regex: new RegExp(`^(${OWN.join('|')})$`) } },
+  mangle: { properties: { builtins: true, regex: new RegExp(`^(${OWN.join('|')})$`) } },
   format: { comments: false, preamble: '/* zelmenu.js, the Menuloom menu engine (minified) */' },
 });
 // Written beside the target first, so that a failed write leaves the previous copy whole.
