@@ -277,37 +277,37 @@
     return i < 0 ? [s, s] : [s.slice(0, i), s.slice(i + 1)];
   }
 
-  // Each group present in the record replaces the matching group of `base`; a value that
-  // cannot be used keeps the base value for that state.
+  // The parameters that item styles and submenu styles may set.
+  const ITEM_LOOK = 'fontStyle fontColor fontDecoration itemBackColor itemBorderColor itemBorderWidth itemBorderStyle itemBackImage arrowImageMain arrowImageSub';
+  const BOX_LOOK = 'menuBackColor menuBackImage menuBorderColor menuBorderWidth menuBorderStyle';
+
+  // A style entry over `base` (the menu's parameters): each parameter in it replaces the
+  // base's, read as a pair where the base has one; a state's colour or picture that cannot
+  // be used keeps the base's for that state.
   function itemLook(base, rec) {
     const f = readRecord(rec);
     const L = Object.assign({}, base);
-    const over2 = (key, read, into) => {
-      if (!(key in f)) return;
-      const v = read(pair(f[key]), 2);
-      L[into] = v.map((x, i) => x || base[into][i]);
-    };
-    if ('fontStyle' in f) L.font = READ.font(f.fontStyle, base.font);
-    over2('fontColor', READ.colors, 'color');
-    if ('fontDecoration' in f) L.deco = READ.decos(pair(f.fontDecoration), 2);
-    over2('itemBackColor', READ.colors, 'back');
-    over2('itemBorderColor', READ.colors, 'bcolor');
-    if ('itemBorderWidth' in f) L.bwidth = READ.uint(f.itemBorderWidth, base.bwidth);
-    if ('itemBorderStyle' in f) L.bstyle = READ.borders(pair(f.itemBorderStyle), 2);
-    over2('itemBackImage', READ.imgs, 'bimg');
-    over2('arrowImageMain', READ.imgs, 'arrowMain');
-    over2('arrowImageSub', READ.imgs, 'arrowSub');
+    for (const key of ITEM_LOOK.split(' ')) {
+      if (!(key in f)) continue;
+      const kind = KIND[key];
+      const keep = kind === 'colors' || kind === 'imgs';
+      L[key] = Array.isArray(base[key])
+        ? READ[kind](pair(f[key]), 2).map((x, i) => x || (keep ? base[key][i] : x))
+        : READ[kind](f[key], base[key]);
+    }
     return L;
   }
 
+  // Here an unusable colour, border colour or picture keeps the base's; menuBorderStyle is
+  // a single style.
   function boxLook(base, rec) {
     const f = readRecord(rec);
     const B = Object.assign({}, base);
-    if ('menuBorderColor' in f) B.bcolor = READ.borderColor(f.menuBorderColor) || base.bcolor;
-    if ('menuBackColor' in f) B.back = color(f.menuBackColor) || base.back;
-    if ('menuBorderWidth' in f) B.bwidth = READ.uint(f.menuBorderWidth, base.bwidth);
-    if ('menuBorderStyle' in f) B.bstyle = READ.borders([f.menuBorderStyle], 1)[0] || 'none';
-    if ('menuBackImage' in f) B.img = f.menuBackImage.trim() || base.img;
+    for (const key of BOX_LOOK.split(' ')) {
+      if (!(key in f)) continue;
+      const read = READ[KIND[key]];
+      B[key] = key === 'menuBorderWidth' ? read(f[key], base[key]) : key === 'menuBorderStyle' ? read([f[key]]) : read(f[key]) || base[key];
+    }
     return B;
   }
 
@@ -619,25 +619,6 @@
       this.cls = 'zm' + this.id;
       this.baseURI = baseURI;
       const c = (this.cfg = readConfig(raw));
-      this.base = {
-        font: c.fontStyle,
-        color: c.fontColor,
-        deco: c.fontDecoration,
-        back: c.itemBackColor,
-        bcolor: c.itemBorderColor,
-        bwidth: c.itemBorderWidth,
-        bstyle: c.itemBorderStyle,
-        bimg: c.itemBackImage,
-        arrowMain: c.arrowImageMain,
-        arrowSub: c.arrowImageSub,
-      };
-      this.boxBase = {
-        back: c.menuBackColor,
-        img: c.menuBackImage,
-        bcolor: c.menuBorderColor,
-        bwidth: c.menuBorderWidth,
-        bstyle: c.menuBorderStyle[0] || 'none',
-      };
       this.itemStyles = Array.isArray(raw.itemStyles) ? raw.itemStyles : [];
       this.menuStyles = Array.isArray(raw.menuStyles) ? raw.menuStyles : [];
       this.looks = new Map();
@@ -672,7 +653,7 @@
     look(i) {
       let L = this.looks.get(i);
       if (!L) {
-        L = i < 0 ? this.base : itemLook(this.base, this.itemStyles[i]);
+        L = i < 0 ? this.cfg : itemLook(this.cfg, this.itemStyles[i]);
         this.looks.set(i, L);
       }
       return L;
@@ -681,7 +662,7 @@
     boxLook(i) {
       let B = this.boxLooks.get(i);
       if (!B) {
-        B = i < 0 ? this.boxBase : boxLook(this.boxBase, this.menuStyles[i]);
+        B = i < 0 ? this.cfg : boxLook(this.cfg, this.menuStyles[i]);
         this.boxLooks.set(i, B);
       }
       return B;
@@ -705,21 +686,21 @@
       const i = over ? 1 : 0;
       const pick = (a) => a[i] || a[0] || '';
       const d = [];
-      d.push('font:' + L.font);
-      d.push('color:' + (pick(L.color) || 'inherit'));
-      d.push('text-decoration:' + (L.deco[i] || 'none'));
-      d.push('background-color:' + (pick(L.back) || 'transparent'));
-      const img = pick(L.bimg);
+      d.push('font:' + L.fontStyle);
+      d.push('color:' + (pick(L.fontColor) || 'inherit'));
+      d.push('text-decoration:' + (L.fontDecoration[i] || 'none'));
+      d.push('background-color:' + (pick(L.itemBackColor) || 'transparent'));
+      const img = pick(L.itemBackImage);
       d.push('background-image:' + (img ? cssUrl(this.url(img)) : 'none'));
-      let style = L.bstyle[i] && L.bstyle[i] !== 'none' ? L.bstyle[i] : '';
-      let bc = pick(L.bcolor);
-      const other = L.bstyle[1 - i];
-      if (!style && other && other !== 'none' && L.bwidth > 0) {
+      let style = L.itemBorderStyle[i] && L.itemBorderStyle[i] !== 'none' ? L.itemBorderStyle[i] : '';
+      let bc = pick(L.itemBorderColor);
+      const other = L.itemBorderStyle[1 - i];
+      if (!style && other && other !== 'none' && L.itemBorderWidth > 0) {
         // Keep the box the same size in both states.
         style = other;
         bc = 'transparent';
       }
-      d.push('border-width:' + L.bwidth + 'px');
+      d.push('border-width:' + L.itemBorderWidth + 'px');
       d.push('border-style:' + (style || 'none'));
       if (bc) d.push('border-color:' + bc);
       return d.join(';');
@@ -727,11 +708,11 @@
 
     boxDecls(B) {
       const d = [];
-      d.push('background-color:' + (B.back || 'transparent'));
-      d.push('background-image:' + (B.img ? cssUrl(this.url(B.img)) : 'none'));
-      d.push('border-width:' + B.bwidth + 'px');
-      d.push('border-style:' + (B.bstyle || 'none'));
-      if (B.bcolor) d.push('border-color:' + B.bcolor);
+      d.push('background-color:' + (B.menuBackColor || 'transparent'));
+      d.push('background-image:' + (B.menuBackImage ? cssUrl(this.url(B.menuBackImage)) : 'none'));
+      d.push('border-width:' + B.menuBorderWidth + 'px');
+      d.push('border-style:' + (B.menuBorderStyle[0] || 'none'));
+      if (B.menuBorderColor) d.push('border-color:' + B.menuBorderColor);
       return d.join(';');
     }
 
@@ -742,7 +723,7 @@
       const r = [];
       const align = (a) => 'text-align:' + (a || 'start');
       r.push(`${k}.zm-bar,${k}>.zm-list{padding:${c.itemSpacing}px;gap:${c.itemSpacing}px;cursor:default}`);
-      r.push(`${k}.zm-bar,${k}.zm-box{${this.boxDecls(this.boxBase)}}`);
+      r.push(`${k}.zm-bar,${k}.zm-box{${this.boxDecls(c)}}`);
       const shadow = c.shadowLen > 0 ? `box-shadow:${c.shadowLen}px ${c.shadowLen}px 0 ${c.shadowColor || '#808080'};` : '';
       r.push(`${k}.zm-box{opacity:${c.transparency / 100};${shadow}}`);
       r.push(`${k} .zm-item{padding:${p}px;cursor:${c.itemCursor}}`);
@@ -841,7 +822,7 @@
         btn.type = 'button';
         btn.setAttribute('aria-expanded', 'false');
         if (split) btn.setAttribute('aria-label', node.text);
-        const pics = top ? L.arrowMain : L.arrowSub;
+        const pics = top ? L.arrowImageMain : L.arrowImageSub;
         if (pics[0] || pics[1]) {
           const img = make(doc, 'img', 'zm-arrow');
           img.alt = '';
