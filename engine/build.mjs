@@ -25,18 +25,17 @@ try {
 // the data file's variables (PARAMS' names) or the value readers (READ's keys), nor one the
 // source also spells as a string to index an object with (itemLook's groups).
 const OWN = `
-  cls cfg base boxBase looks boxLooks roots over hover focusVisible pressed pointerInside
-  lastPointer moves aimAt closeTimer switchTimer busy collapsed shown rtl frames nodes own
-  docs rules pos doc win wrap bar toggleEl fitFrame floatAt
-  boxDecls usedLooks look itemDecls usedBoxLooks boxLook buildRules listenDocument setImage
-  mark makeBox makeSeparator makeItem install wire draw show escape onPointerOver
-  onPointerMove onPointerEnter onPointerLeave onClick onKey onFocusIn onFocusOut place owns
-  setOpen makeSpacer startFloating refreshLooks checkFit tooNarrow startDrag ancestors
-  cancelSwitch alive hideBox showBox boxDoc paint visible placeAcross cancelClose
-  scheduleClose nodeAt pathFor switchLater aiming press isOpen focusIsOurs stops
-  kids dead sep sm depth rec link tip img1 img2 icon iconEl arrow arrowEl btn li far cur
-  deco bwidth bstyle topEl subEl vertical isRtl open pressed el box a show escape
-  visible isOpen draw url mask
+  cls cfg looks boxLooks roots open over hover focusVisible pressed
+  pointerInside lastPointer moves aimAt closeTimer switchTimer busy collapsed shown rtl frames
+  nodes own docs rules pos doc win wrap bar toggleEl fitFrame floatAt
+  look boxLook url itemDecls boxDecls buildRules install listenDocument makeItem setImage
+  makeSeparator fill makeBox wire owns draw isRtl tooNarrow checkFit show makeSpacer startDrag
+  startFloating boxDoc ancestors pathFor isOpen setOpen alive showBox hideBox visible place
+  placeAcross scheduleClose cancelClose refreshLooks paint nodeAt onPointerEnter
+  onPointerLeave onPointerOver onPointerMove switchLater cancelSwitch aiming onClick mark
+  press onFocusIn onFocusOut focusIsOurs stops onKey escape
+  rec kids dead sep depth link tip img1 img2 sm el a btn li box far cur icon iconEl arrow
+  arrowEl topEl subEl vertical mask
 `.trim().split(/\s+/);
 
 const source = fs.readFileSync(path.join(here, 'zelmenu.js'), 'utf8');
