@@ -34,7 +34,7 @@ const OWN = `
   placeAcross scheduleClose cancelClose refreshLooks paint nodeAt onPointerEnter
   onPointerLeave onPointerOver onPointerMove switchLater cancelSwitch aiming onClick mark
   press onFocusIn onFocusOut focusIsOurs stops onKey escape
-  rec kids dead sep depth link tip img1 img2 sm el a btn li box far cur icon iconEl arrow
+  list rec end level hasKids kids sep depth link tip img1 img2 sm el a btn li box far cur icon iconEl arrow
   arrowEl topEl subEl vertical mask
 `.trim().split(/\s+/);
 

@@ -316,27 +316,51 @@
     return n >= 0 && n < count ? n : -1;
   }
 
-  // Items come in pre-order; each text starts with one "|" per level below the top. Only the
-  // tree is read here; the rest of a record waits until its item is first drawn (readDetail).
-  function readItems(list) {
-    const roots = [];
-    if (!Array.isArray(list)) return roots;
-    const stack = [];
-    let n = 0;
-    for (const rec of list) {
+  // Items come in pre-order; each text starts with one "|" per level below the top, and an
+  // item is at most one level below the one before it. The tree is read a level at a time,
+  // when it is first needed: readLevel makes the items that sit at `depth` among the records
+  // list[from..to), each knowing the range of the records below it. The rest of a record
+  // waits until its item is drawn (readDetail).
+  function readLevel(list, from, to, depth, parent) {
+    const level = [];
+    let last = null;
+    let prev = depth - 1;
+    for (let i = from; i < to; i++) {
+      const rec = list[i];
       if (!Array.isArray(rec)) continue;
-      let text = str(rec[0]);
-      let depth = 0;
-      while (text.charCodeAt(depth) === 124) depth++;
-      text = text.slice(depth);
-      depth = Math.min(depth, stack.length);
-      const parent = depth ? stack[depth - 1] : null;
-      const node = { id: n++, rec, text, sep: text === '-', depth, parent, kids: [], dead: !!parent && (parent.sep || parent.dead) };
-      stack.length = depth;
-      stack.push(node);
-      if (!node.dead) (parent ? parent.kids : roots).push(node);
+      const text = str(rec[0]);
+      let bars = 0;
+      while (text.charCodeAt(bars) === 124) bars++;
+      prev = Math.min(bars, prev + 1);
+      if (prev > depth) last.end = i + 1;
+      else level.push((last = new Item(list, i, rec, text.slice(bars), depth, parent)));
     }
-    return roots;
+    return level;
+  }
+
+  class Item {
+    constructor(list, i, rec, text, depth, parent) {
+      this.list = list;
+      this.id = i;
+      this.rec = rec;
+      this.text = text;
+      this.sep = text === '-';
+      this.depth = depth;
+      this.parent = parent;
+      this.end = i + 1;
+      this.level = null;
+    }
+
+    // Whether it opens a submenu: it has records below it and is not a separator (whose
+    // items are left out).
+    get hasKids() {
+      return !this.sep && this.end > this.id + 1;
+    }
+
+    get kids() {
+      if (!this.level) this.level = this.hasKids ? readLevel(this.list, this.id + 1, this.end, this.depth + 1, this) : [];
+      return this.level;
+    }
   }
 
   function readDetail(node, cfg, looks, boxes) {
@@ -623,7 +647,8 @@
       this.menuStyles = Array.isArray(raw.menuStyles) ? raw.menuStyles : [];
       this.looks = new Map();
       this.boxLooks = new Map();
-      this.roots = readItems(raw.menuItems);
+      const items = raw.menuItems;
+      this.roots = Array.isArray(items) ? readLevel(items, 0, items.length, 0, null) : [];
       this.open = [];
       this.over = new Set();
       this.hover = null;
@@ -784,7 +809,7 @@
     makeItem(node, doc, top, iconSlot) {
       const c = this.cfg;
       const L = this.look(node.look);
-      const kids = node.kids.length > 0;
+      const kids = node.hasKids;
       node.href = node.link ? this.url(node.link) : '';
       const split = kids && !!node.href;
       const li = make(doc, 'li', 'zm-li');
@@ -1029,7 +1054,7 @@
       const right = r.right + this.win.scrollX;
       if (right > vp.w + 0.5 || left < -0.5) return true;
       if (this.cfg.isHorizontal) return this.bar.scrollWidth > this.bar.clientWidth + 1;
-      if (this.frames || !this.roots.some((n) => n.kids.length)) return false;
+      if (this.frames || !this.roots.some((n) => n.hasKids)) return false;
       return Math.max(left, vp.w - right) < Math.min(r.width, 160);
     }
 
@@ -1170,7 +1195,7 @@
 
     pathFor(node) {
       const list = this.ancestors(node);
-      if (node.kids.length) list.push(node);
+      if (node.hasKids) list.push(node);
       return list;
     }
 
