@@ -422,6 +422,7 @@
     '.zm-exp{display:flex;align-items:center;justify-content:center;flex:none;cursor:inherit}',
     '.zm-text{flex:1 1 auto;display:block}',
     '.zm-icon,.zm-icon-gap{flex:none;display:block;border:0;margin:0;padding:0}',
+    '.zm-icon:not([src]){visibility:hidden}',
     '.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
     '.zm-sep{display:flex;flex-direction:row;box-sizing:border-box;margin:0}',
     '.zm-sep>*{display:block;flex:none;border:0;margin:0;padding:0}',
@@ -646,6 +647,7 @@
       this.itemStyles = Array.isArray(raw.itemStyles) ? raw.itemStyles : [];
       this.menuStyles = Array.isArray(raw.menuStyles) ? raw.menuStyles : [];
       this.looks = new Map();
+      this.urls = new Map();
       this.boxLooks = new Map();
       const items = raw.menuItems;
       this.roots = Array.isArray(items) ? readLevel(items, 0, items.length, 0, null) : [];
@@ -693,16 +695,26 @@
       return B;
     }
 
+    // An address from the data file: backslashes made slashes, a drive path a file address,
+    // a relative one put after pathPrefix, all resolved against the data file's page. Kept,
+    // since the same pictures recur on many items.
     url(path) {
       if (!path) return '';
-      let p = path.replace(/\\/g, '/');
-      if (/^[a-z]:\//i.test(p)) return 'file:///' + p;
-      if (isRelative(p)) p = this.cfg.pathPrefix + p;
-      try {
-        return new URL(p, this.baseURI).href;
-      } catch (e) {
-        return p;
+      let u = this.urls.get(path);
+      if (u === undefined) {
+        let p = path.replace(/\\/g, '/');
+        if (/^[a-z]:\//i.test(p)) u = 'file:///' + p;
+        else {
+          if (isRelative(p)) p = this.cfg.pathPrefix + p;
+          try {
+            u = new URL(p, this.baseURI).href;
+          } catch (e) {
+            u = p;
+          }
+        }
+        this.urls.set(path, u);
       }
+      return u;
     }
 
     // ----- style sheet ------------------------------------------------------------------
@@ -873,16 +885,12 @@
       return li;
     }
 
+    // An icon without a picture has no src, which the style sheet hides, so that no
+    // broken-image sign shows.
     setImage(img, src) {
-      if (src) {
-        img.src = src;
-        img.style.visibility = '';
-      } else if (this.cfg.blankImage) {
-        img.src = this.url(this.cfg.blankImage);
-      } else {
-        img.removeAttribute('src');
-        img.style.visibility = 'hidden';
-      }
+      if (!src && this.cfg.blankImage) src = this.url(this.cfg.blankImage);
+      if (src) img.src = src;
+      else img.removeAttribute('src');
     }
 
     makeSeparator(doc, vertical) {
