@@ -104,8 +104,8 @@
   // after the common families of those kinds, so that the menu keeps its kind of face where
   // the chosen family is not installed.
   const GENERIC = /^(serif|sans-serif|monospace|cursive|fantasy|system-ui)$/;
-  const SERIF = /^(times|times new roman|georgia|garamond|palatino|palatino linotype|book antiqua|cambria|baskerville)$/;
-  const MONO = /^(courier|courier new|consolas|lucida console|monaco)$/;
+  const SERIF = /^(times( new roman)?|georgia|garamond|palatino( linotype)?|book antiqua|cambria|baskerville)$/;
+  const MONO = /^(courier( new)?|consolas|lucida console|monaco)$/;
 
   function withGeneric(font) {
     let fams = [];
@@ -381,6 +381,11 @@
     return !/^[a-z][a-z0-9+.-]*:/i.test(p) && !/^[/\\#?]/.test(p);
   }
 
+  // A length read by READ.len.
+  function cssLen(l) {
+    return l.n + (l.pct ? '%' : 'px');
+  }
+
   function cssUrl(url) {
     return 'url("' + url.replace(/[\\"]/g, '\\$&').replace(/[\r\n\f]/g, '') + '")';
   }
@@ -389,6 +394,14 @@
     const win = doc.defaultView;
     const el = doc.compatMode === 'BackCompat' ? doc.body : doc.documentElement;
     return { w: (el && el.clientWidth) || win.innerWidth, h: (el && el.clientHeight) || win.innerHeight };
+  }
+
+  // Puts an element at x, y (CSS pixels) in its containing block, positioned `how` if given.
+  function moveTo(el, x, y, how) {
+    const s = el.style;
+    if (how) s.position = how;
+    s.left = x + 'px';
+    s.top = y + 'px';
   }
 
   function clamp(v, lo, hi) {
@@ -722,13 +735,6 @@
     itemDecls(L, over) {
       const i = over ? 1 : 0;
       const pick = (a) => a[i] || a[0] || '';
-      const d = [];
-      d.push('font:' + L.fontStyle);
-      d.push('color:' + (pick(L.fontColor) || 'inherit'));
-      d.push('text-decoration:' + (L.fontDecoration[i] || 'none'));
-      d.push('background-color:' + (pick(L.itemBackColor) || 'transparent'));
-      const img = pick(L.itemBackImage);
-      d.push('background-image:' + (img ? cssUrl(this.url(img)) : 'none'));
       let style = L.itemBorderStyle[i] && L.itemBorderStyle[i] !== 'none' ? L.itemBorderStyle[i] : '';
       let bc = pick(L.itemBorderColor);
       const other = L.itemBorderStyle[1 - i];
@@ -737,20 +743,23 @@
         style = other;
         bc = 'transparent';
       }
-      d.push('border-width:' + L.itemBorderWidth + 'px');
-      d.push('border-style:' + (style || 'none'));
-      if (bc) d.push('border-color:' + bc);
-      return d.join(';');
+      return (
+        `font:${L.fontStyle};color:${pick(L.fontColor) || 'inherit'};text-decoration:${L.fontDecoration[i] || 'none'};` +
+        this.surface(pick(L.itemBackColor), pick(L.itemBackImage), L.itemBorderWidth, style, bc)
+      );
     }
 
     boxDecls(B) {
-      const d = [];
-      d.push('background-color:' + (B.menuBackColor || 'transparent'));
-      d.push('background-image:' + (B.menuBackImage ? cssUrl(this.url(B.menuBackImage)) : 'none'));
-      d.push('border-width:' + B.menuBorderWidth + 'px');
-      d.push('border-style:' + (B.menuBorderStyle[0] || 'none'));
-      if (B.menuBorderColor) d.push('border-color:' + B.menuBorderColor);
-      return d.join(';');
+      return this.surface(B.menuBackColor, B.menuBackImage, B.menuBorderWidth, B.menuBorderStyle[0], B.menuBorderColor);
+    }
+
+    // The background and border declarations of an item or a box.
+    surface(back, img, width, style, color) {
+      return (
+        `background-color:${back || 'transparent'};background-image:${img ? cssUrl(this.url(img)) : 'none'};` +
+        `border-width:${width}px;border-style:${style || 'none'}` +
+        (color ? ';border-color:' + color : '')
+      );
     }
 
     buildRules() {
@@ -778,22 +787,16 @@
         r.push(`${s}.zm-over,.zm-toggle${s}:hover{${this.itemDecls(L, true)}}`);
       }
       for (let i = 0; i < this.menuStyles.length; i++) r.push(`${k}.zm-box.${this.cls}-m${i}{${this.boxDecls(this.boxLook(i))}}`);
-      // Separators.
-      const place = { left: 'flex-start', center: 'center', right: 'flex-end', '': 'center' };
+      // Separators: a picture at its size or as given, or a line of the text colour.
+      const a = c.separatorAlignment;
       const sepColor = c.fontColor[0] || '#808080';
+      const thick = (prop, img, n) => `${prop}:` + (img ? (n ? n + 'px' : 'auto') : (n || 1) + 'px;background:currentColor');
       const w = c.separatorWidth;
-      r.push(`${k} .zm-sep-h{padding:${p}px 0;justify-content:${place[c.separatorAlignment]};color:${sepColor}}`);
-      r.push(
-        `${k} .zm-sep-h>*{width:${w.n > 0 ? w.n + (w.pct ? '%' : 'px') : '100%'};` +
-          (c.separatorImage ? (c.separatorHeight ? `height:${c.separatorHeight}px}` : 'height:auto}') : `height:${c.separatorHeight || 1}px;background:currentColor}`)
-      );
       const vh = c.separatorVHeight;
+      r.push(`${k} .zm-sep-h{padding:${p}px 0;justify-content:${a === 'left' ? 'flex-start' : a === 'right' ? 'flex-end' : 'center'};color:${sepColor}}`);
+      r.push(`${k} .zm-sep-h>*{width:${w.n > 0 ? cssLen(w) : '100%'};${thick('height', c.separatorImage, c.separatorHeight)}}`);
       r.push(`${k} .zm-sep-v{padding:0 ${p}px;align-items:center;color:${sepColor}}`);
-      r.push(
-        `${k} .zm-sep-v>*{` +
-          (vh.n > 0 ? `height:${vh.n + (vh.pct ? '%' : 'px')};` : 'align-self:stretch;') +
-          (c.separatorVImage ? (c.separatorVWidth ? `width:${c.separatorVWidth}px}` : 'width:auto}') : `width:${c.separatorVWidth || 1}px;background:currentColor}`)
-      );
+      r.push(`${k} .zm-sep-v>*{${vh.n > 0 ? 'height:' + cssLen(vh) : 'align-self:stretch'};${thick('width', c.separatorVImage, c.separatorVWidth)}}`);
       // Drawn arrows: triangles in the text colour, towards the end of the line (its start
       // border drawn) or down (its top border).
       const aw = c.arrowWidth;
@@ -985,12 +988,8 @@
       const wrap = make(doc, 'nav', 'zm-menu ' + (c.isHorizontal ? 'zm-h' : 'zm-v'));
       wrap.setAttribute('aria-label', 'Menu');
       const w = c.menuWidth;
-      if (w.n > 0) wrap.style.width = w.n + (w.pct ? '%' : 'px');
-      if (c.absolutePos) {
-        wrap.style.position = 'absolute';
-        wrap.style.left = c.posX + 'px';
-        wrap.style.top = c.posY + 'px';
-      }
+      if (w.n > 0) wrap.style.width = cssLen(w);
+      if (c.absolutePos) moveTo(wrap, c.posX, c.posY, 'absolute');
       this.wrap = wrap;
       if (anchor && anchor.parentNode && anchor.parentNode !== doc.head && anchor.parentNode !== doc.documentElement) {
         anchor.parentNode.insertBefore(wrap, anchor.nextSibling);
@@ -1132,13 +1131,10 @@
             const ox = this.floatAt ? this.win.scrollX : 0;
             const oy = this.floatAt ? this.win.scrollY : 0;
             if (this.floatAt) this.floatAt = { x: x + ox, y: y + oy };
-            this.wrap.style.left = x + ox + 'px';
-            this.wrap.style.top = y + oy + 'px';
+            moveTo(this.wrap, x + ox, y + oy);
           } else {
             this.shift = { x, y };
-            this.wrap.style.position = 'relative';
-            this.wrap.style.left = x + 'px';
-            this.wrap.style.top = y + 'px';
+            moveTo(this.wrap, x, y, 'relative');
           }
         });
       const up = () => {
@@ -1169,8 +1165,7 @@
           if (Math.abs(tx - x) < 1) x = tx;
           if (Math.abs(ty - y) < 1) y = ty;
           this.floatAt = { x, y };
-          this.wrap.style.left = Math.round(x) + 'px';
-          this.wrap.style.top = Math.round(y) + 'px';
+          moveTo(this.wrap, Math.round(x), Math.round(y));
           for (const n of this.open) if (n.cur) this.place(n);
           if (x !== tx || y !== ty) frame = win.requestAnimationFrame(step);
         });
@@ -1296,8 +1291,7 @@
       const rtl = this.isRtl();
       const s = box.style;
       const vp = viewport(doc);
-      s.left = '0px';
-      s.top = '0px';
+      moveTo(box, 0, 0);
       s.maxHeight = vp.h + 'px';
       s.visibility = 'hidden';
       const o = box.getBoundingClientRect();
@@ -1338,8 +1332,7 @@
       x = clamp(x, 0, vp.w - w);
       if (y + h > vp.h) y = Math.max(0, vp.h - h);
       if (y < 0) y = 0;
-      s.left = Math.round(x - o.left) + 'px';
-      s.top = Math.round(y - o.top) + 'px';
+      moveTo(box, Math.round(x - o.left), Math.round(y - o.top));
       s.visibility = '';
     }
 
