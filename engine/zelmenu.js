@@ -426,9 +426,10 @@
     '.zm-li{display:flex;flex-direction:column;margin:0;padding:0}',
     '.zm-bar.zm-fill>.zm-li{flex:1 1 auto}',
     '.zm-li>.zm-item{flex:1 1 auto}',
-    ':where(.zm-menu,.zm-box) button{appearance:none;margin:0;padding:0;border:0;border-radius:0;background:none;font:inherit;color:inherit;text-align:start}',
-    ':where(.zm-menu,.zm-box) :is(a,button){outline:none;-webkit-tap-highlight-color:transparent}',
-    ':where(.zm-menu,.zm-box) :is(a,button):focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
+    // The links and buttons without the page's or the browser's looks; the menu's looks,
+    // in its own sheet after this one, then apply over them.
+    '.zm-item,.zm-link,.zm-exp,.zm-toggle{appearance:none;margin:0;padding:0;border:0;border-radius:0;background:none;font:inherit;color:inherit;text-align:start;outline:none;-webkit-tap-highlight-color:transparent}',
+    '.zm-item:focus-visible,.zm-link:focus-visible,.zm-exp:focus-visible,.zm-toggle:focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
     '.zm-item{display:flex;align-items:center;gap:.35em;box-sizing:border-box;margin:0;white-space:nowrap;float:none}',
     '.zm-item.zm-split{gap:0;align-items:stretch}',
     '.zm-link{display:flex;align-items:center;gap:.35em;flex:1 1 auto;color:inherit;text-decoration:inherit;cursor:inherit}',
@@ -438,7 +439,7 @@
     '.zm-icon:not([src]){visibility:hidden}',
     '.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
     '.zm-sep{display:flex;flex-direction:row;box-sizing:border-box;margin:0}',
-    '.zm-sep>*{display:block;flex:none;border:0;margin:0;padding:0}',
+    '.zm-line{display:block;flex:none;border:0;margin:0;padding:0}',
     '.zm-spacer{flex:none;box-sizing:border-box;touch-action:none;user-select:none;background-repeat:no-repeat}',
     '.zm-toggle{display:none;align-items:center;gap:.5em;box-sizing:border-box;min-height:44px;white-space:nowrap}',
     '.zm-burger{display:block;box-sizing:border-box;width:1.25em;height:.9em;border:solid currentColor;border-width:2px 0;background:linear-gradient(currentColor,currentColor) center/100% 2px no-repeat}',
@@ -451,7 +452,7 @@
     '.zm-menu.zm-collapsed .zm-list{overflow:visible}',
     '.zm-menu.zm-collapsed .zm-item{min-height:44px}',
     '.zm-menu.zm-collapsed .zm-exp{min-width:44px}',
-    '.zm-menu.zm-collapsed .zm-sep-v>*{flex:1;height:1px}',
+    '.zm-menu.zm-collapsed .zm-sep-v>.zm-line{flex:1;height:1px}',
     '.zm-menu.zm-collapsed .zm-drawn.zm-to-e{border-width:4px 4px 0;border-color:currentColor transparent transparent}',
   ];
 
@@ -794,9 +795,9 @@
       const w = c.separatorWidth;
       const vh = c.separatorVHeight;
       r.push(`${k} .zm-sep-h{padding:${p}px 0;justify-content:${a === 'left' ? 'flex-start' : a === 'right' ? 'flex-end' : 'center'};color:${sepColor}}`);
-      r.push(`${k} .zm-sep-h>*{width:${w.n > 0 ? cssLen(w) : '100%'};${thick('height', c.separatorImage, c.separatorHeight)}}`);
+      r.push(`${k} .zm-sep-h>.zm-line{width:${w.n > 0 ? cssLen(w) : '100%'};${thick('height', c.separatorImage, c.separatorHeight)}}`);
       r.push(`${k} .zm-sep-v{padding:0 ${p}px;align-items:center;color:${sepColor}}`);
-      r.push(`${k} .zm-sep-v>*{${vh.n > 0 ? 'height:' + cssLen(vh) : 'align-self:stretch'};${thick('width', c.separatorVImage, c.separatorVWidth)}}`);
+      r.push(`${k} .zm-sep-v>.zm-line{${vh.n > 0 ? 'height:' + cssLen(vh) : 'align-self:stretch'};${thick('width', c.separatorVImage, c.separatorVWidth)}}`);
       // Drawn arrows: triangles in the text colour, towards the end of the line (its start
       // border drawn) or down (its top border).
       const aw = c.arrowWidth;
@@ -902,7 +903,7 @@
       sep.setAttribute('role', 'separator');
       sep.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
       const image = vertical ? c.separatorVImage : c.separatorImage;
-      const bar = sep.appendChild(make(doc, image ? 'img' : 'span'));
+      const bar = sep.appendChild(make(doc, image ? 'img' : 'span', 'zm-line'));
       if (image) {
         bar.alt = '';
         bar.src = this.url(image);
