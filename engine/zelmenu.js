@@ -286,7 +286,7 @@
   // be used keeps the base's for that state.
   function itemLook(base, rec) {
     const f = readRecord(rec);
-    const L = Object.assign({}, base);
+    const L = Object.create(base);
     for (const key of ITEM_LOOK.split(' ')) {
       if (!(key in f)) continue;
       const kind = KIND[key];
@@ -302,7 +302,7 @@
   // a single style.
   function boxLook(base, rec) {
     const f = readRecord(rec);
-    const B = Object.assign({}, base);
+    const B = Object.create(base);
     for (const key of BOX_LOOK.split(' ')) {
       if (!(key in f)) continue;
       const read = READ[KIND[key]];
