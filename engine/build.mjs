@@ -29,7 +29,7 @@ const OWN = `
   pointerInside lastPointer moves aimAt closeTimer switchTimer busy collapsed shown rtl frames
   nodes own docs rules pos doc win wrap bar toggleEl fitFrame floatAt
   look boxLook url urls itemDecls boxDecls surface buildRules install listenDocument makeItem setImage
-  makeSeparator fill makeBox wire owns draw isRtl tooNarrow checkFit show makeSpacer startDrag
+  makeSeparator fill makeBox wire owns draw isRtl tooNarrow checkFit makeToggle show makeSpacer startDrag
   startFloating boxDoc ancestors pathFor isOpen setOpen alive showBox hideBox visible place
   placeAcross scheduleClose cancelClose refreshLooks paint nodeAt onPointerEnter
   onPointerLeave onPointerOver onPointerMove switchLater cancelSwitch aiming onClick mark

@@ -1002,16 +1002,6 @@
       if (c.movable) wrap.appendChild(this.makeSpacer(doc));
       const bar = make(doc, 'ul', `zm-bar ${this.cls} ` + (c.isHorizontal ? 'zm-h' : 'zm-v') + (w.n > 0 && c.isHorizontal ? ' zm-fill' : ''));
       bar.id = this.cls + '-bar';
-      // Shown instead of the bar where the menu does not fit the window.
-      const tg = wrap.appendChild(make(doc, 'button', `zm-toggle ${this.cls}-sg`));
-      tg.type = 'button';
-      tg.setAttribute('aria-expanded', 'false');
-      tg.setAttribute('aria-controls', bar.id);
-      tg.appendChild(make(doc, 'span', 'zm-burger')).setAttribute('aria-hidden', 'true');
-      tg.appendChild(make(doc, 'span', 'zm-label')).textContent = 'Menu';
-      tg.addEventListener('click', () => guard(() => this.show(!this.shown)));
-      this.toggleEl = tg;
-      this.own.add(tg);
       if (c.pressedItem >= 0 && this.roots[c.pressedItem] && !this.roots[c.pressedItem].sep) this.pressed = this.roots[c.pressedItem];
       this.fill(bar, this.roots, doc, true);
       wrap.appendChild(bar);
@@ -1072,6 +1062,7 @@
       // Measured as a bar; both class changes happen before the next paint.
       wrap.classList.remove('zm-collapsed');
       const narrow = this.tooNarrow();
+      if (narrow && !this.toggleEl) this.makeToggle();
       if (narrow !== this.collapsed) {
         this.hover = null;
         this.setOpen([]);
@@ -1079,6 +1070,21 @@
         this.show(false);
       }
       wrap.classList.toggle('zm-collapsed', narrow);
+    }
+
+    // The "Menu" button, shown instead of the bar while the menu is collapsed; made when it
+    // first collapses.
+    makeToggle() {
+      const doc = this.doc;
+      const tg = this.wrap.insertBefore(make(doc, 'button', `zm-toggle ${this.cls}-sg`), this.bar);
+      tg.type = 'button';
+      tg.setAttribute('aria-expanded', 'false');
+      tg.setAttribute('aria-controls', this.bar.id);
+      tg.appendChild(make(doc, 'span', 'zm-burger')).setAttribute('aria-hidden', 'true');
+      tg.appendChild(make(doc, 'span', 'zm-label')).textContent = 'Menu';
+      tg.addEventListener('click', () => guard(() => this.show(!this.shown)));
+      this.toggleEl = tg;
+      this.own.add(tg);
     }
 
     show(on) {
