@@ -416,7 +416,7 @@
     '.zm-bar,.zm-list{display:flex;flex-direction:column;box-sizing:border-box;margin:0;list-style:none;text-align:start;float:none}',
     '.zm-bar{flex:1 1 auto}',
     '.zm-bar.zm-h{flex-direction:row}',
-    '.zm-box{position:absolute;display:none;flex-direction:column;box-sizing:border-box;margin:0;left:0;top:0;width:max-content;z-index:2147480001}',
+    '.zm-box{position:absolute;display:none;flex-direction:column;box-sizing:border-box;margin:0;width:max-content;z-index:2147480001}',
     '.zm-box.zm-open{display:flex}',
     // A box inside a box shows through its parent's opacity already.
     '.zm-box .zm-box{opacity:1!important}',
@@ -435,11 +435,9 @@
     '.zm-link{display:flex;align-items:center;gap:.35em;flex:1 1 auto;color:inherit;text-decoration:inherit;cursor:inherit}',
     '.zm-exp{display:flex;align-items:center;justify-content:center;flex:none;cursor:inherit}',
     '.zm-text{flex:1 1 auto;display:block}',
-    '.zm-icon,.zm-icon-gap{flex:none;display:block;border:0;margin:0;padding:0}',
+    '.zm-icon,.zm-icon-gap,.zm-arrow,.zm-line{flex:none;display:block;border:0;margin:0;padding:0}',
     '.zm-icon:not([src]){visibility:hidden}',
-    '.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
     '.zm-sep{display:flex;flex-direction:row;box-sizing:border-box;margin:0}',
-    '.zm-line{display:block;flex:none;border:0;margin:0;padding:0}',
     '.zm-spacer{flex:none;box-sizing:border-box;touch-action:none;user-select:none;background-repeat:no-repeat}',
     '.zm-toggle{display:none;align-items:center;gap:.5em;box-sizing:border-box;min-height:44px;white-space:nowrap}',
     '.zm-burger{display:block;box-sizing:border-box;width:1.25em;height:.9em;border:solid currentColor;border-width:2px 0;background:linear-gradient(currentColor,currentColor) center/100% 2px no-repeat}',
@@ -571,34 +569,36 @@
       maskImage: `repeating-linear-gradient(${dir}, #000 0px, #000 calc(var(--zm-t) * 12px), transparent calc(var(--zm-t) * 12px), transparent 12px)`,
     });
 
-  // The effects by number, each making its keyframes when it plays.
+  // The effects by number: a function that makes the keyframes, and its arguments.
   const EFFECTS = [
-    () => closing(50, 50, 50, 50),
-    () => opening(50, 50, 50, 50),
-    () =>
-      progressFrames({
+    [closing, 50, 50, 50, 50],
+    [opening, 50, 50, 50, 50],
+    [
+      progressFrames,
+      {
         maskImage: 'radial-gradient(circle farthest-corner at 50% 50%, transparent calc((1 - var(--zm-t)) * 100%), #000 calc((1 - var(--zm-t)) * 100%))',
-      }),
-    () => clipFrames('circle(0% at 50% 50%)', 'circle(72% at 50% 50%)'),
-    () => opening(100, 0, 0, 0),
-    () => opening(0, 0, 100, 0),
-    () => opening(0, 100, 0, 0),
-    () => opening(0, 0, 0, 100),
-    () => blinds('to right'),
-    () => blinds('to bottom'),
-    () => checker('calc(var(--zm-t) * 100%) 50%'),
-    () => checker('50% calc(var(--zm-t) * 100%)'),
-    () => cellFrames(16, 16, 12),
-    () => closing(50, 0, 50, 100),
-    () => opening(0, 50, 0, 50),
-    () => closing(0, 50, 100, 50),
-    () => opening(50, 0, 50, 0),
-    () => wedge(100, 0),
-    () => wedge(100, 100),
-    () => wedge(0, 0),
-    () => wedge(0, 100),
-    () => cellFrames(1, 40, 10),
-    () => cellFrames(40, 1, 10),
+      },
+    ],
+    [clipFrames, 'circle(0% at 50% 50%)', 'circle(72% at 50% 50%)'],
+    [opening, 100, 0, 0, 0],
+    [opening, 0, 0, 100, 0],
+    [opening, 0, 100, 0, 0],
+    [opening, 0, 0, 0, 100],
+    [blinds, 'to right'],
+    [blinds, 'to bottom'],
+    [checker, 'calc(var(--zm-t) * 100%) 50%'],
+    [checker, '50% calc(var(--zm-t) * 100%)'],
+    [cellFrames, 16, 16, 12],
+    [closing, 50, 0, 50, 100],
+    [opening, 0, 50, 0, 50],
+    [closing, 0, 50, 100, 50],
+    [opening, 50, 0, 50, 0],
+    [wedge, 100, 0],
+    [wedge, 100, 100],
+    [wedge, 0, 0],
+    [wedge, 0, 100],
+    [cellFrames, 1, 40, 10],
+    [cellFrames, 40, 1, 10],
   ];
 
   function playTransition(box, cfg) {
@@ -611,7 +611,8 @@
       // No media queries: play it.
     }
     if (n === TRANSITION_RANDOM) n = Math.floor(Math.random() * TRANSITION_RANDOM);
-    let frames = EFFECTS[n]();
+    const [effect, ...args] = EFFECTS[n];
+    let frames = effect(...args);
     registerProgress(win);
     const mask = frames.mask;
     if (mask) {
