@@ -331,7 +331,7 @@
       const text = str(rec[0]);
       let bars = 0;
       while (text.charCodeAt(bars) === 124) bars++;
-      prev = Math.min(bars, prev + 1);
+      prev = Math.min(bars, prev + 1); // this record's level: at most one below the one before
       if (prev > depth) last.end = i + 1;
       else level.push((last = new Item(list, i, rec, text.slice(bars), depth, parent)));
     }
