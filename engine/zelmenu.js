@@ -51,70 +51,35 @@
   // ---------------------------------------------------------------------------------------
   // Reading the data file's variables.
 
-  // name: [kind, default]. Array kinds carry their length instead of a default.
+  // The parameters by kind of value. One that is missing or unusable reads as its kind's
+  // default (READ's default argument), or as the one in DEFAULTS. The kinds in pairs hold
+  // a value for the normal and one for the over state.
   const PARAMS = {
-    blankImage: ['img', ''],
-    isHorizontal: ['bool', false],
-    menuWidth: ['len', { n: 0, pct: true }],
-    absolutePos: ['bool', false],
-    posX: ['int', 0],
-    posY: ['int', 0],
-    floatable: ['bool', false],
-    floatIterations: ['uint', 0],
-    movable: ['bool', false],
-    moveCursor: ['cursor', 'default'],
-    moveImage: ['img', ''],
-    moveWidth: ['uint', 0],
-    moveHeight: ['uint', 0],
-    fontStyle: ['font', 'normal 8pt Tahoma'],
-    fontColor: ['colors', 2],
-    fontDecoration: ['decos', 2],
-    itemBackColor: ['colors', 2],
-    itemBorderWidth: ['uint', 0],
-    itemAlign: ['align', ''],
-    itemBorderColor: ['colors', 2],
-    itemBorderStyle: ['borders', 2],
-    itemBackImage: ['imgs', 2],
-    itemSpacing: ['uint', 0],
-    itemPadding: ['uint', 0],
-    itemCursor: ['cursor', 'default'],
-    itemTarget: ['text', ''],
-    iconTopWidth: ['uint', 0],
-    iconTopHeight: ['uint', 0],
-    iconWidth: ['uint', 0],
-    iconHeight: ['uint', 0],
-    menuBackImage: ['img', ''],
-    menuBackColor: ['color', ''],
-    menuBorderColor: ['borderColor', ''],
-    menuBorderStyle: ['borders', 1],
-    menuBorderWidth: ['uint', 0],
-    subMenuAlign: ['align', ''],
-    transparency: ['percent', 100],
-    transition: ['transition', 24],
-    transDuration: ['uint', 300],
-    shadowColor: ['color', ''],
-    shadowLen: ['uint', 0],
-    arrowImageMain: ['imgs', 2],
-    arrowImageSub: ['imgs', 2],
-    arrowWidth: ['uint', 0],
-    arrowHeight: ['uint', 0],
-    separatorImage: ['img', ''],
-    separatorWidth: ['len', { n: 0, pct: true }],
-    separatorHeight: ['uint', 0],
-    separatorAlignment: ['align', ''],
-    separatorVImage: ['img', ''],
-    separatorVWidth: ['uint', 0],
-    separatorVHeight: ['len', { n: 0, pct: true }],
-    statusString: ['text', 'link'],
-    pressedItem: ['int', -2],
-    pathPrefix: ['text', ''],
-    topDX: ['int', 0],
-    topDY: ['int', 0],
-    DX: ['int', -5],
-    DY: ['int', 0],
-    saveNavigationPath: ['uint', 0],
+    bool: 'isHorizontal absolutePos floatable movable',
+    int: 'posX posY pressedItem topDX topDY DX DY',
+    uint:
+      'floatIterations moveWidth moveHeight itemBorderWidth itemSpacing itemPadding iconTopWidth iconTopHeight ' +
+      'iconWidth iconHeight menuBorderWidth transDuration shadowLen arrowWidth arrowHeight separatorHeight ' +
+      'separatorVWidth saveNavigationPath',
+    len: 'menuWidth separatorWidth separatorVHeight',
+    img: 'blankImage moveImage menuBackImage separatorImage separatorVImage',
+    text: 'itemTarget statusString pathPrefix',
+    cursor: 'moveCursor itemCursor',
+    font: 'fontStyle',
+    color: 'menuBackColor shadowColor',
+    borderColor: 'menuBorderColor',
+    align: 'itemAlign subMenuAlign separatorAlignment',
+    percent: 'transparency',
+    transition: 'transition',
+    colors: 'fontColor itemBackColor itemBorderColor',
+    decos: 'fontDecoration',
+    borders: 'itemBorderStyle menuBorderStyle',
+    imgs: 'itemBackImage arrowImageMain arrowImageSub',
   };
-  const DATA_NAMES = Object.keys(PARAMS).concat(['itemStyles', 'menuStyles', 'menuItems']);
+  const DEFAULTS = { pressedItem: -2, DX: -5, transDuration: 300, statusString: 'link' };
+  const KIND = {};
+  for (const kind in PARAMS) for (const name of PARAMS[kind].split(' ')) KIND[name] = kind;
+  const DATA_NAMES = Object.keys(KIND).concat(['itemStyles', 'menuStyles', 'menuItems']);
 
   const DECORATIONS = ['none', 'underline', 'overline', 'line-through'];
   const BORDER_STYLES = ['none', 'dotted', 'dashed', 'solid', 'double', 'groove', 'ridge', 'inset', 'outset'];
@@ -139,8 +104,8 @@
   // after the common families of those kinds, so that the menu keeps its kind of face where
   // the chosen family is not installed.
   const GENERIC = /^(serif|sans-serif|monospace|cursive|fantasy|system-ui)$/;
-  const SERIF = /^(times|times new roman|georgia|garamond|palatino|palatino linotype|book antiqua|cambria|baskerville)$/;
-  const MONO = /^(courier|courier new|consolas|lucida console|monaco)$/;
+  const SERIF = /^(times( new roman)?|georgia|garamond|palatino( linotype)?|book antiqua|cambria|baskerville)$/;
+  const MONO = /^(courier( new)?|consolas|lucida console|monaco)$/;
 
   function withGeneric(font) {
     let fams = [];
@@ -168,90 +133,88 @@
     return '';
   }
 
-  function color(v) {
-    const s = typeof v === 'string' ? v.trim() : '';
-    return s && !/[;{}]/.test(s) && supports('color', s) ? s : '';
+  function trim(v) {
+    return typeof v === 'string' ? v.trim() : '';
   }
 
-  function fixed(v, n) {
-    if (Array.isArray(v)) return Array.from({ length: n }, (_, i) => v[i]);
-    if (typeof v === 'string') return Array(n).fill(v);
-    return Array(n).fill(undefined);
+  function lower(v) {
+    return trim(v).toLowerCase();
+  }
+
+  // A colour, font or cursor that the browser takes, and that cannot end its CSS rule early.
+  function css(prop, v) {
+    const s = trim(v);
+    return s && !/[;{}]/.test(s) && supports(prop, s) ? s : '';
+  }
+
+  function color(v) {
+    return css('color', v);
+  }
+
+  // A value for each of n states: an array's first n, or one text for all of them.
+  function fixed(v, n, read) {
+    return Array.from({ length: n }, (_, i) => read(Array.isArray(v) ? v[i] : v));
   }
 
   const READ = {
-    bool(v, d) {
-      if (v === true || v === 1 || v === '1' || (typeof v === 'string' && /^\s*true\s*$/i.test(v))) return true;
-      if (v === false || v === 0 || v === '0' || (typeof v === 'string' && /^\s*false\s*$/i.test(v))) return false;
+    bool(v, d = false) {
+      if (v === true || v === 1 || v === '1' || /^true$/i.test(trim(v))) return true;
+      if (v === false || v === 0 || v === '0' || /^false$/i.test(trim(v))) return false;
       return d;
     },
-    int(v, d) {
+    int(v, d = 0) {
       const n = toInt(v);
       return Number.isNaN(n) ? d : n;
     },
-    uint(v, d) {
+    uint(v, d = 0) {
       const n = toInt(v);
       return Number.isNaN(n) || n < 0 ? d : n;
     },
-    len(v, d) {
+    len(v, d = { n: 0, pct: true }) {
       if (typeof v === 'number') return Number.isFinite(v) && v >= 0 ? { n: Math.round(v), pct: false } : d;
-      const m = typeof v === 'string' && /^\s*(\d+(?:\.\d+)?)\s*(%|px)?\s*$/i.exec(v);
+      const m = /^(\d+(?:\.\d+)?)\s*(%|px)?$/i.exec(trim(v));
       return m ? { n: Number(m[1]), pct: m[2] === '%' } : d;
     },
-    percent(v, d) {
-      const m = typeof v === 'string' && /^\s*(\d+)\s*%?\s*$/.exec(v);
+    percent(v, d = 100) {
+      const m = /^(\d+)\s*%?$/.exec(trim(v));
       const n = m ? parseInt(m[1], 10) : toInt(v);
       return Number.isNaN(n) ? d : Math.min(100, Math.max(0, n));
     },
-    transition(v, d) {
+    transition(v, d = TRANSITION_NONE) {
       const n = toInt(v);
-      return n >= 0 && n <= 24 ? n : d;
+      return n >= 0 && n <= TRANSITION_NONE ? n : d;
     },
-    img(v, d) {
-      return typeof v === 'string' ? v.trim() : d;
-    },
-    text(v, d) {
+    img: trim,
+    text(v, d = '') {
       return typeof v === 'string' || typeof v === 'number' ? str(v) : d;
     },
-    cursor(v, d) {
-      let s = typeof v === 'string' ? v.trim().toLowerCase() : '';
-      if (s === 'hand') s = 'pointer';
-      return s && supports('cursor', s) ? s : d === 'hand' ? 'pointer' : d;
+    cursor(v, d = 'default') {
+      const s = lower(v);
+      return css('cursor', s === 'hand' ? 'pointer' : s) || d;
     },
-    font(v, d) {
-      const s = typeof v === 'string' ? v.trim() : '';
-      return withGeneric(s && !/[;{}]/.test(s) && supports('font', s) ? s : d);
+    font(v, d = 'normal 8pt Tahoma') {
+      return withGeneric(css('font', v) || d);
     },
-    color(v) {
-      return color(v);
-    },
+    color,
     align(v) {
-      const s = typeof v === 'string' ? v.trim().toLowerCase() : '';
+      const s = lower(v);
       return s === 'left' || s === 'center' || s === 'right' ? s : '';
     },
+    // One to four colours, as a CSS border-color shorthand.
     borderColor(v) {
-      // One to four colours, as a CSS border-color shorthand.
-      const list = Array.isArray(v) ? v : typeof v === 'string' ? v.trim().split(/\s+/) : [];
-      const set = list.map(color).filter(Boolean).slice(0, 4);
-      return set.join(' ');
+      return (Array.isArray(v) ? v : trim(v).split(/\s+/)).map(color).filter(Boolean).slice(0, 4).join(' ');
     },
-    colors(v, n) {
-      return fixed(v, n).map(color);
+    colors(v, n = 2) {
+      return fixed(v, n, color);
     },
-    decos(v, n) {
-      return fixed(v, n).map((s) => {
-        s = typeof s === 'string' ? s.trim().toLowerCase() : '';
-        return DECORATIONS.includes(s) ? s : 'none';
-      });
+    decos(v, n = 2) {
+      return fixed(v, n, (s) => (DECORATIONS.includes((s = lower(s))) ? s : 'none'));
     },
-    borders(v, n) {
-      return fixed(v, n).map((s) => {
-        s = typeof s === 'string' ? s.trim().toLowerCase() : '';
-        return BORDER_STYLES.includes(s) ? s : '';
-      });
+    borders(v, n = 2) {
+      return fixed(v, n, (s) => (BORDER_STYLES.includes((s = lower(s))) ? s : ''));
     },
-    imgs(v, n) {
-      return fixed(v, n).map((s) => (typeof s === 'string' ? s.trim() : ''));
+    imgs(v, n = 2) {
+      return fixed(v, n, trim);
     },
   };
 
@@ -286,12 +249,12 @@
 
   function readConfig(raw) {
     const cfg = {};
-    for (const name of Object.keys(PARAMS)) {
-      const [kind, def] = PARAMS[name];
+    for (const name in KIND) {
+      const read = READ[KIND[name]];
       try {
-        cfg[name] = READ[kind](raw[name], def);
+        cfg[name] = read(raw[name], DEFAULTS[name]);
       } catch (e) {
-        cfg[name] = READ[kind](undefined, def);
+        cfg[name] = read(undefined, DEFAULTS[name]);
       }
     }
     return cfg;
@@ -314,37 +277,37 @@
     return i < 0 ? [s, s] : [s.slice(0, i), s.slice(i + 1)];
   }
 
-  // Each group present in the record replaces the matching group of `base`; a value that
-  // cannot be used keeps the base value for that state.
+  // The parameters that item styles and submenu styles may set.
+  const ITEM_LOOK = 'fontStyle fontColor fontDecoration itemBackColor itemBorderColor itemBorderWidth itemBorderStyle itemBackImage arrowImageMain arrowImageSub';
+  const BOX_LOOK = 'menuBackColor menuBackImage menuBorderColor menuBorderWidth menuBorderStyle';
+
+  // A style entry over `base` (the menu's parameters): each parameter in it replaces the
+  // base's, read as a pair where the base has one; a state's colour or picture that cannot
+  // be used keeps the base's for that state.
   function itemLook(base, rec) {
     const f = readRecord(rec);
-    const L = Object.assign({}, base);
-    const over2 = (key, read, into) => {
-      if (!(key in f)) return;
-      const v = read(pair(f[key]), 2);
-      L[into] = v.map((x, i) => x || base[into][i]);
-    };
-    if ('fontStyle' in f) L.font = READ.font(f.fontStyle, base.font);
-    over2('fontColor', READ.colors, 'color');
-    if ('fontDecoration' in f) L.deco = READ.decos(pair(f.fontDecoration), 2);
-    over2('itemBackColor', READ.colors, 'back');
-    over2('itemBorderColor', READ.colors, 'bcolor');
-    if ('itemBorderWidth' in f) L.bwidth = READ.uint(f.itemBorderWidth, base.bwidth);
-    if ('itemBorderStyle' in f) L.bstyle = READ.borders(pair(f.itemBorderStyle), 2);
-    over2('itemBackImage', READ.imgs, 'bimg');
-    over2('arrowImageMain', READ.imgs, 'arrowMain');
-    over2('arrowImageSub', READ.imgs, 'arrowSub');
+    const L = Object.create(base);
+    for (const key of ITEM_LOOK.split(' ')) {
+      if (!(key in f)) continue;
+      const kind = KIND[key];
+      const keep = kind === 'colors' || kind === 'imgs';
+      L[key] = Array.isArray(base[key])
+        ? READ[kind](pair(f[key]), 2).map((x, i) => x || (keep ? base[key][i] : x))
+        : READ[kind](f[key], base[key]);
+    }
     return L;
   }
 
+  // Here an unusable colour, border colour or picture keeps the base's; menuBorderStyle is
+  // a single style.
   function boxLook(base, rec) {
     const f = readRecord(rec);
-    const B = Object.assign({}, base);
-    if ('menuBorderColor' in f) B.bcolor = READ.borderColor(f.menuBorderColor) || base.bcolor;
-    if ('menuBackColor' in f) B.back = color(f.menuBackColor) || base.back;
-    if ('menuBorderWidth' in f) B.bwidth = READ.uint(f.menuBorderWidth, base.bwidth);
-    if ('menuBorderStyle' in f) B.bstyle = READ.borders([f.menuBorderStyle], 1)[0] || 'none';
-    if ('menuBackImage' in f) B.img = f.menuBackImage.trim() || base.img;
+    const B = Object.create(base);
+    for (const key of BOX_LOOK.split(' ')) {
+      if (!(key in f)) continue;
+      const read = READ[KIND[key]];
+      B[key] = key === 'menuBorderWidth' ? read(f[key], base[key]) : key === 'menuBorderStyle' ? read([f[key]]) : read(f[key]) || base[key];
+    }
     return B;
   }
 
@@ -353,43 +316,62 @@
     return n >= 0 && n < count ? n : -1;
   }
 
-  // Items come in pre-order; each text starts with one "|" per level below the top.
-  function readItems(list, cfg, looks, boxes) {
-    const roots = [];
-    if (!Array.isArray(list)) return roots;
-    const stack = [];
-    let n = 0;
-    for (const rec of list) {
+  // Items come in pre-order; each text starts with one "|" per level below the top, and an
+  // item is at most one level below the one before it. The tree is read a level at a time,
+  // when it is first needed: readLevel makes the items that sit at `depth` among the records
+  // list[from..to), each knowing the range of the records below it. The rest of a record
+  // waits until its item is drawn (readDetail).
+  function readLevel(list, from, to, depth, parent) {
+    const level = [];
+    let last = null;
+    let prev = depth - 1;
+    for (let i = from; i < to; i++) {
+      const rec = list[i];
       if (!Array.isArray(rec)) continue;
-      let text = str(rec[0]);
-      let depth = 0;
-      while (text.charCodeAt(depth) === 124) depth++;
-      text = text.slice(depth);
-      depth = Math.min(depth, stack.length);
-      const parent = depth ? stack[depth - 1] : null;
-      const node = {
-        id: n++,
-        text,
-        sep: text === '-',
-        link: str(rec[1]).trim(),
-        img1: str(rec[2]).trim(),
-        img2: str(rec[3]).trim(),
-        tip: str(rec[4]),
-        target: str(rec[5]).trim() || cfg.itemTarget,
-        look: styleIndex(rec[6], looks),
-        sm: styleIndex(rec[7], boxes),
-        depth,
-        parent,
-        kids: [],
-        dead: !!parent && (parent.sep || parent.dead),
-        el: null,
-        box: null,
-      };
-      stack.length = depth;
-      stack.push(node);
-      if (!node.dead) (parent ? parent.kids : roots).push(node);
+      const text = str(rec[0]);
+      let bars = 0;
+      while (text.charCodeAt(bars) === 124) bars++;
+      prev = Math.min(bars, prev + 1); // this record's level: at most one below the one before
+      if (prev > depth) last.end = i + 1;
+      else level.push((last = new Item(list, i, rec, text.slice(bars), depth, parent)));
     }
-    return roots;
+    return level;
+  }
+
+  class Item {
+    constructor(list, i, rec, text, depth, parent) {
+      this.list = list;
+      this.id = i;
+      this.rec = rec;
+      this.text = text;
+      this.sep = text === '-';
+      this.depth = depth;
+      this.parent = parent;
+      this.end = i + 1;
+      this.level = null;
+    }
+
+    // Whether it opens a submenu: it has records below it and is not a separator (whose
+    // items are left out).
+    get hasKids() {
+      return !this.sep && this.end > this.id + 1;
+    }
+
+    get kids() {
+      if (!this.level) this.level = this.hasKids ? readLevel(this.list, this.id + 1, this.end, this.depth + 1, this) : [];
+      return this.level;
+    }
+  }
+
+  function readDetail(node, cfg, looks, boxes) {
+    const rec = node.rec;
+    node.link = str(rec[1]).trim();
+    node.img1 = str(rec[2]).trim();
+    node.img2 = str(rec[3]).trim();
+    node.tip = str(rec[4]);
+    node.target = str(rec[5]).trim() || cfg.itemTarget;
+    node.look = styleIndex(rec[6], looks);
+    node.sm = styleIndex(rec[7], boxes);
   }
 
   // ---------------------------------------------------------------------------------------
@@ -397,6 +379,11 @@
 
   function isRelative(p) {
     return !/^[a-z][a-z0-9+.-]*:/i.test(p) && !/^[/\\#?]/.test(p);
+  }
+
+  // A length read by READ.len.
+  function cssLen(l) {
+    return l.n + (l.pct ? '%' : 'px');
   }
 
   function cssUrl(url) {
@@ -407,6 +394,14 @@
     const win = doc.defaultView;
     const el = doc.compatMode === 'BackCompat' ? doc.body : doc.documentElement;
     return { w: (el && el.clientWidth) || win.innerWidth, h: (el && el.clientHeight) || win.innerHeight };
+  }
+
+  // Puts an element at x, y (CSS pixels) in its containing block, positioned `how` if given.
+  function moveTo(el, x, y, how) {
+    const s = el.style;
+    if (how) s.position = how;
+    s.left = x + 'px';
+    s.top = y + 'px';
   }
 
   function clamp(v, lo, hi) {
@@ -421,7 +416,7 @@
     '.zm-bar,.zm-list{display:flex;flex-direction:column;box-sizing:border-box;margin:0;list-style:none;text-align:start;float:none}',
     '.zm-bar{flex:1 1 auto}',
     '.zm-bar.zm-h{flex-direction:row}',
-    '.zm-box{position:absolute;display:none;flex-direction:column;box-sizing:border-box;margin:0;left:0;top:0;width:max-content;z-index:2147480001}',
+    '.zm-box{position:absolute;display:none;flex-direction:column;box-sizing:border-box;margin:0;width:max-content;z-index:2147480001}',
     '.zm-box.zm-open{display:flex}',
     // A box inside a box shows through its parent's opacity already.
     '.zm-box .zm-box{opacity:1!important}',
@@ -431,18 +426,18 @@
     '.zm-li{display:flex;flex-direction:column;margin:0;padding:0}',
     '.zm-bar.zm-fill>.zm-li{flex:1 1 auto}',
     '.zm-li>.zm-item{flex:1 1 auto}',
-    ':where(.zm-menu,.zm-box) button{appearance:none;margin:0;padding:0;border:0;border-radius:0;background:none;font:inherit;color:inherit;text-align:start}',
-    ':where(.zm-menu,.zm-box) :is(a,button){outline:none;-webkit-tap-highlight-color:transparent}',
-    ':where(.zm-menu,.zm-box) :is(a,button):focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
+    // The links and buttons without the page's or the browser's looks; the menu's looks,
+    // in its own sheet after this one, then apply over them.
+    '.zm-item,.zm-link,.zm-exp,.zm-toggle{appearance:none;margin:0;padding:0;border:0;border-radius:0;background:none;font:inherit;color:inherit;text-align:start;outline:none;-webkit-tap-highlight-color:transparent}',
+    '.zm-item:focus-visible,.zm-link:focus-visible,.zm-exp:focus-visible,.zm-toggle:focus-visible{outline:2px solid currentColor;outline-offset:-3px}',
     '.zm-item{display:flex;align-items:center;gap:.35em;box-sizing:border-box;margin:0;white-space:nowrap;float:none}',
     '.zm-item.zm-split{gap:0;align-items:stretch}',
     '.zm-link{display:flex;align-items:center;gap:.35em;flex:1 1 auto;color:inherit;text-decoration:inherit;cursor:inherit}',
     '.zm-exp{display:flex;align-items:center;justify-content:center;flex:none;cursor:inherit}',
     '.zm-text{flex:1 1 auto;display:block}',
-    '.zm-icon,.zm-icon-gap{flex:none;display:block;border:0;margin:0;padding:0}',
-    '.zm-arrow{flex:none;display:block;margin:0;padding:0;border:0}',
+    '.zm-icon,.zm-icon-gap,.zm-arrow,.zm-line{flex:none;display:block;border:0;margin:0;padding:0}',
+    '.zm-icon:not([src]){visibility:hidden}',
     '.zm-sep{display:flex;flex-direction:row;box-sizing:border-box;margin:0}',
-    '.zm-sep>*{display:block;flex:none;border:0;margin:0;padding:0}',
     '.zm-spacer{flex:none;box-sizing:border-box;touch-action:none;user-select:none;background-repeat:no-repeat}',
     '.zm-toggle{display:none;align-items:center;gap:.5em;box-sizing:border-box;min-height:44px;white-space:nowrap}',
     '.zm-burger{display:block;box-sizing:border-box;width:1.25em;height:.9em;border:solid currentColor;border-width:2px 0;background:linear-gradient(currentColor,currentColor) center/100% 2px no-repeat}',
@@ -455,26 +450,29 @@
     '.zm-menu.zm-collapsed .zm-list{overflow:visible}',
     '.zm-menu.zm-collapsed .zm-item{min-height:44px}',
     '.zm-menu.zm-collapsed .zm-exp{min-width:44px}',
-    '.zm-menu.zm-collapsed .zm-sep-v>*{flex:1;height:1px}',
-    '.zm-menu.zm-collapsed .zm-drawn.zm-to-r,.zm-menu.zm-collapsed .zm-drawn.zm-to-l{border-width:4px 4px 0;border-color:currentColor transparent transparent}',
+    '.zm-menu.zm-collapsed .zm-sep-v>.zm-line{flex:1;height:1px}',
+    '.zm-menu.zm-collapsed .zm-drawn.zm-to-e{border-width:4px 4px 0;border-color:currentColor transparent transparent}',
   ];
 
   const docsWithBase = new WeakSet();
   const winsWithProperty = new WeakSet();
 
-  function sheetFor(doc) {
-    const style = doc.createElement('style');
+  // A style element with these rules, parsed in one go. When fewer rules come out than went
+  // in (a value that spoils its neighbour, or a rule this browser refuses), they are added
+  // again one by one, so that only the refused ones are left out.
+  function addSheet(doc, rules) {
+    const style = make(doc, 'style');
     style.setAttribute('data-zelmenu', '');
+    style.textContent = rules.join('\n');
     (doc.head || doc.documentElement).appendChild(style);
-    return style.sheet;
-  }
-
-  function addRules(sheet, rules) {
+    const sheet = style.sheet;
+    if (sheet.cssRules.length === rules.length) return;
+    while (sheet.cssRules.length) sheet.deleteRule(0);
     for (const rule of rules) {
       try {
         sheet.insertRule(rule, sheet.cssRules.length);
       } catch (e) {
-        // A rule the browser refuses is left out; the rest still applies.
+        // Left out; the rest still applies.
       }
     }
   }
@@ -482,7 +480,7 @@
   function installBase(doc) {
     if (docsWithBase.has(doc)) return;
     docsWithBase.add(doc);
-    addRules(sheetFor(doc), BASE_RULES);
+    addSheet(doc, BASE_RULES);
   }
 
   // The mask-based transitions animate this number from 0 to 1.
@@ -499,12 +497,27 @@
   // ---------------------------------------------------------------------------------------
   // Transitions: 0..22 are effects, 23 picks one of them, 24 is none.
 
-  function hole(l, t, r, b) {
-    return `polygon(evenodd, 0% 0%, 100% 0%, 100% 100%, 0% 100%, 0% 0%, ${l} ${t}, ${r} ${t}, ${r} ${b}, ${l} ${b}, ${l} ${t})`;
-  }
-
   function clipFrames(from, to) {
     return [{ clipPath: from }, { clipPath: to }];
+  }
+
+  // The box with a hole that closes, from the box's size to the rectangle with these edges
+  // (per cent), which may be a line or a point.
+  function closing(l, t, r, b) {
+    const hole = (l, t, r, b) =>
+      `polygon(evenodd, 0% 0%, 100% 0%, 100% 100%, 0% 100%, 0% 0%, ${l}% ${t}%, ${r}% ${t}%, ${r}% ${b}%, ${l}% ${b}%, ${l}% ${t}%)`;
+    return clipFrames(hole(0, 0, 100, 100), hole(l, t, r, b));
+  }
+
+  // A rectangle that opens from these insets (per cent) to the whole box.
+  function opening(t, r, b, l) {
+    return clipFrames(`inset(${t}% ${r}% ${b}% ${l}%)`, 'inset(0% 0% 0% 0%)');
+  }
+
+  // A triangle that grows from the corner at x, y (0 or 100 per cent) until it covers the box.
+  function wedge(x, y) {
+    const c = `${x}% ${y}%`;
+    return clipFrames(`polygon(${c}, ${c}, ${c})`, `polygon(${c}, ${x ? -101 : 201}% ${y}%, ${x}% ${y ? -101 : 201}%)`);
   }
 
   // A mask that reads the animated --zm-t: it is set on the box for the animation's length,
@@ -547,46 +560,46 @@
     return frames;
   }
 
-  function effectFrames(n) {
-    const full = 'inset(0% 0% 0% 0%)';
-    const checker = (at) => {
-      const img = `conic-gradient(from 270deg at ${at}, #000 0deg 90deg, transparent 90deg)`;
-      return progressFrames({ maskImage: img + ',' + img, maskSize: '24px 24px', maskPosition: '0px 0px, 12px 12px', maskRepeat: 'repeat' });
-    };
-    const blinds = (dir) =>
-      progressFrames({
-        maskImage: `repeating-linear-gradient(${dir}, #000 0px, #000 calc(var(--zm-t) * 12px), transparent calc(var(--zm-t) * 12px), transparent 12px)`,
-      });
-    switch (n) {
-      case 0: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('50%', '50%', '50%', '50%'));
-      case 1: return clipFrames('inset(50% 50% 50% 50%)', full);
-      case 2:
-        return progressFrames({
-          maskImage: 'radial-gradient(circle farthest-corner at 50% 50%, transparent calc((1 - var(--zm-t)) * 100%), #000 calc((1 - var(--zm-t)) * 100%))',
-        });
-      case 3: return clipFrames('circle(0% at 50% 50%)', 'circle(72% at 50% 50%)');
-      case 4: return clipFrames('inset(100% 0% 0% 0%)', full);
-      case 5: return clipFrames('inset(0% 0% 100% 0%)', full);
-      case 6: return clipFrames('inset(0% 100% 0% 0%)', full);
-      case 7: return clipFrames('inset(0% 0% 0% 100%)', full);
-      case 8: return blinds('to right');
-      case 9: return blinds('to bottom');
-      case 10: return checker('calc(var(--zm-t) * 100%) 50%');
-      case 11: return checker('50% calc(var(--zm-t) * 100%)');
-      case 12: return cellFrames(16, 16, 12);
-      case 13: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('50%', '0%', '50%', '100%'));
-      case 14: return clipFrames('inset(0% 50% 0% 50%)', full);
-      case 15: return clipFrames(hole('0%', '0%', '100%', '100%'), hole('0%', '50%', '100%', '50%'));
-      case 16: return clipFrames('inset(50% 0% 50% 0%)', full);
-      case 17: return clipFrames('polygon(100% 0%, 100% 0%, 100% 0%)', 'polygon(100% 0%, -101% 0%, 100% 201%)');
-      case 18: return clipFrames('polygon(100% 100%, 100% 100%, 100% 100%)', 'polygon(100% 100%, -101% 100%, 100% -101%)');
-      case 19: return clipFrames('polygon(0% 0%, 0% 0%, 0% 0%)', 'polygon(0% 0%, 201% 0%, 0% 201%)');
-      case 20: return clipFrames('polygon(0% 100%, 0% 100%, 0% 100%)', 'polygon(0% 100%, 201% 100%, 0% -101%)');
-      case 21: return cellFrames(1, 40, 10);
-      case 22: return cellFrames(40, 1, 10);
-      default: return null;
-    }
-  }
+  const checker = (at) => {
+    const img = `conic-gradient(from 270deg at ${at}, #000 0deg 90deg, transparent 90deg)`;
+    return progressFrames({ maskImage: img + ',' + img, maskSize: '24px 24px', maskPosition: '0px 0px, 12px 12px', maskRepeat: 'repeat' });
+  };
+  const blinds = (dir) =>
+    progressFrames({
+      maskImage: `repeating-linear-gradient(${dir}, #000 0px, #000 calc(var(--zm-t) * 12px), transparent calc(var(--zm-t) * 12px), transparent 12px)`,
+    });
+
+  // The effects by number: a function that makes the keyframes, and its arguments.
+  const EFFECTS = [
+    [closing, 50, 50, 50, 50],
+    [opening, 50, 50, 50, 50],
+    [
+      progressFrames,
+      {
+        maskImage: 'radial-gradient(circle farthest-corner at 50% 50%, transparent calc((1 - var(--zm-t)) * 100%), #000 calc((1 - var(--zm-t)) * 100%))',
+      },
+    ],
+    [clipFrames, 'circle(0% at 50% 50%)', 'circle(72% at 50% 50%)'],
+    [opening, 100, 0, 0, 0],
+    [opening, 0, 0, 100, 0],
+    [opening, 0, 100, 0, 0],
+    [opening, 0, 0, 0, 100],
+    [blinds, 'to right'],
+    [blinds, 'to bottom'],
+    [checker, 'calc(var(--zm-t) * 100%) 50%'],
+    [checker, '50% calc(var(--zm-t) * 100%)'],
+    [cellFrames, 16, 16, 12],
+    [closing, 50, 0, 50, 100],
+    [opening, 0, 50, 0, 50],
+    [closing, 0, 50, 100, 50],
+    [opening, 50, 0, 50, 0],
+    [wedge, 100, 0],
+    [wedge, 100, 100],
+    [wedge, 0, 0],
+    [wedge, 0, 100],
+    [cellFrames, 1, 40, 10],
+    [cellFrames, 40, 1, 10],
+  ];
 
   function playTransition(box, cfg) {
     const win = box.ownerDocument.defaultView;
@@ -598,16 +611,16 @@
       // No media queries: play it.
     }
     if (n === TRANSITION_RANDOM) n = Math.floor(Math.random() * TRANSITION_RANDOM);
-    let frames = effectFrames(n);
-    if (!frames) return;
+    const [effect, ...args] = EFFECTS[n];
+    let frames = effect(...args);
     registerProgress(win);
     const mask = frames.mask;
     if (mask) {
       frames = frames.frames;
       Object.assign(box.style, mask);
     }
-    const discrete = n === 12 || n === 21 || n === 22;
-    const anim = box.animate(frames, { duration: cfg.transDuration, easing: discrete ? 'linear' : 'ease-out' });
+    // The dissolves step through their many frames evenly.
+    const anim = box.animate(frames, { duration: cfg.transDuration, easing: frames.length > 2 ? 'linear' : 'ease-out' });
     if (mask) {
       const clear = () => {
         if (box.getAnimations().some((a) => a !== anim)) return; // reopened meanwhile
@@ -646,30 +659,13 @@
       this.cls = 'zm' + this.id;
       this.baseURI = baseURI;
       const c = (this.cfg = readConfig(raw));
-      this.base = {
-        font: c.fontStyle,
-        color: c.fontColor,
-        deco: c.fontDecoration,
-        back: c.itemBackColor,
-        bcolor: c.itemBorderColor,
-        bwidth: c.itemBorderWidth,
-        bstyle: c.itemBorderStyle,
-        bimg: c.itemBackImage,
-        arrowMain: c.arrowImageMain,
-        arrowSub: c.arrowImageSub,
-      };
-      this.boxBase = {
-        back: c.menuBackColor,
-        img: c.menuBackImage,
-        bcolor: c.menuBorderColor,
-        bwidth: c.menuBorderWidth,
-        bstyle: c.menuBorderStyle[0] || 'none',
-      };
       this.itemStyles = Array.isArray(raw.itemStyles) ? raw.itemStyles : [];
       this.menuStyles = Array.isArray(raw.menuStyles) ? raw.menuStyles : [];
       this.looks = new Map();
+      this.urls = new Map();
       this.boxLooks = new Map();
-      this.roots = readItems(raw.menuItems, c, this.itemStyles.length, this.menuStyles.length);
+      const items = raw.menuItems;
+      this.roots = Array.isArray(items) ? readLevel(items, 0, items.length, 0, null) : [];
       this.open = [];
       this.over = new Set();
       this.hover = null;
@@ -686,7 +682,7 @@
       this.busy = false;
       this.collapsed = false;
       this.shown = false;
-      this.rtl = false;
+      this.rtl = null;
       this.frames = null;
       this.nodes = new WeakMap();
       this.own = new WeakSet();
@@ -699,7 +695,7 @@
     look(i) {
       let L = this.looks.get(i);
       if (!L) {
-        L = i < 0 ? this.base : itemLook(this.base, this.itemStyles[i]);
+        L = i < 0 ? this.cfg : itemLook(this.cfg, this.itemStyles[i]);
         this.looks.set(i, L);
       }
       return L;
@@ -708,22 +704,32 @@
     boxLook(i) {
       let B = this.boxLooks.get(i);
       if (!B) {
-        B = i < 0 ? this.boxBase : boxLook(this.boxBase, this.menuStyles[i]);
+        B = i < 0 ? this.cfg : boxLook(this.cfg, this.menuStyles[i]);
         this.boxLooks.set(i, B);
       }
       return B;
     }
 
+    // An address from the data file: backslashes made slashes, a drive path a file address,
+    // a relative one put after pathPrefix, all resolved against the data file's page. Kept,
+    // since the same pictures recur on many items.
     url(path) {
       if (!path) return '';
-      let p = path.replace(/\\/g, '/');
-      if (/^[a-z]:\//i.test(p)) return 'file:///' + p;
-      if (isRelative(p)) p = this.cfg.pathPrefix + p;
-      try {
-        return new URL(p, this.baseURI).href;
-      } catch (e) {
-        return p;
+      let u = this.urls.get(path);
+      if (u === undefined) {
+        let p = path.replace(/\\/g, '/');
+        if (/^[a-z]:\//i.test(p)) u = 'file:///' + p;
+        else {
+          if (isRelative(p)) p = this.cfg.pathPrefix + p;
+          try {
+            u = new URL(p, this.baseURI).href;
+          } catch (e) {
+            u = p;
+          }
+        }
+        this.urls.set(path, u);
       }
+      return u;
     }
 
     // ----- style sheet ------------------------------------------------------------------
@@ -731,35 +737,31 @@
     itemDecls(L, over) {
       const i = over ? 1 : 0;
       const pick = (a) => a[i] || a[0] || '';
-      const d = [];
-      d.push('font:' + L.font);
-      d.push('color:' + (pick(L.color) || 'inherit'));
-      d.push('text-decoration:' + (L.deco[i] || 'none'));
-      d.push('background-color:' + (pick(L.back) || 'transparent'));
-      const img = pick(L.bimg);
-      d.push('background-image:' + (img ? cssUrl(this.url(img)) : 'none'));
-      let style = L.bstyle[i] && L.bstyle[i] !== 'none' ? L.bstyle[i] : '';
-      let bc = pick(L.bcolor);
-      const other = L.bstyle[1 - i];
-      if (!style && other && other !== 'none' && L.bwidth > 0) {
+      let style = L.itemBorderStyle[i] && L.itemBorderStyle[i] !== 'none' ? L.itemBorderStyle[i] : '';
+      let bc = pick(L.itemBorderColor);
+      const other = L.itemBorderStyle[1 - i];
+      if (!style && other && other !== 'none' && L.itemBorderWidth > 0) {
         // Keep the box the same size in both states.
         style = other;
         bc = 'transparent';
       }
-      d.push('border-width:' + L.bwidth + 'px');
-      d.push('border-style:' + (style || 'none'));
-      if (bc) d.push('border-color:' + bc);
-      return d.join(';');
+      return (
+        `font:${L.fontStyle};color:${pick(L.fontColor) || 'inherit'};text-decoration:${L.fontDecoration[i] || 'none'};` +
+        this.surface(pick(L.itemBackColor), pick(L.itemBackImage), L.itemBorderWidth, style, bc)
+      );
     }
 
     boxDecls(B) {
-      const d = [];
-      d.push('background-color:' + (B.back || 'transparent'));
-      d.push('background-image:' + (B.img ? cssUrl(this.url(B.img)) : 'none'));
-      d.push('border-width:' + B.bwidth + 'px');
-      d.push('border-style:' + (B.bstyle || 'none'));
-      if (B.bcolor) d.push('border-color:' + B.bcolor);
-      return d.join(';');
+      return this.surface(B.menuBackColor, B.menuBackImage, B.menuBorderWidth, B.menuBorderStyle[0], B.menuBorderColor);
+    }
+
+    // The background and border declarations of an item or a box.
+    surface(back, img, width, style, color) {
+      return (
+        `background-color:${back || 'transparent'};background-image:${img ? cssUrl(this.url(img)) : 'none'};` +
+        `border-width:${width}px;border-style:${style || 'none'}` +
+        (color ? ';border-color:' + color : '')
+      );
     }
 
     buildRules() {
@@ -769,7 +771,7 @@
       const r = [];
       const align = (a) => 'text-align:' + (a || 'start');
       r.push(`${k}.zm-bar,${k}>.zm-list{padding:${c.itemSpacing}px;gap:${c.itemSpacing}px;cursor:default}`);
-      r.push(`${k}.zm-bar,${k}.zm-box{${this.boxDecls(this.boxBase)}}`);
+      r.push(`${k}.zm-bar,${k}.zm-box{${this.boxDecls(c)}}`);
       const shadow = c.shadowLen > 0 ? `box-shadow:${c.shadowLen}px ${c.shadowLen}px 0 ${c.shadowColor || '#808080'};` : '';
       r.push(`${k}.zm-box{opacity:${c.transparency / 100};${shadow}}`);
       r.push(`${k} .zm-item{padding:${p}px;cursor:${c.itemCursor}}`);
@@ -780,66 +782,31 @@
       r.push(`.zm-toggle.${this.cls}-sg{padding:${Math.max(p, 4)}px ${Math.max(p, 10)}px;cursor:${c.itemCursor}}`);
       r.push(`${k}.zm-bar>li>.zm-item .zm-text{${align(c.itemAlign)}}`);
       r.push(`${k}>.zm-list>li>.zm-item .zm-text{${align(c.subMenuAlign)}}`);
-      for (const i of this.usedLooks()) {
+      for (let i = -1; i < this.itemStyles.length; i++) {
         const L = this.look(i);
         const s = `.${this.cls}-s${i < 0 ? 'g' : i}`;
         r.push(`${s}{${this.itemDecls(L, false)}}`);
         r.push(`${s}.zm-over,.zm-toggle${s}:hover{${this.itemDecls(L, true)}}`);
       }
-      for (const i of this.usedBoxLooks()) r.push(`${k}.zm-box.${this.cls}-m${i}{${this.boxDecls(this.boxLook(i))}}`);
-      // Separators.
-      const place = { left: 'flex-start', center: 'center', right: 'flex-end', '': 'center' };
+      for (let i = 0; i < this.menuStyles.length; i++) r.push(`${k}.zm-box.${this.cls}-m${i}{${this.boxDecls(this.boxLook(i))}}`);
+      // Separators: a picture at its size or as given, or a line of the text colour.
+      const a = c.separatorAlignment;
       const sepColor = c.fontColor[0] || '#808080';
+      const thick = (prop, img, n) => `${prop}:` + (img ? (n ? n + 'px' : 'auto') : (n || 1) + 'px;background:currentColor');
       const w = c.separatorWidth;
-      r.push(`${k} .zm-sep-h{padding:${p}px 0;justify-content:${place[c.separatorAlignment]};color:${sepColor}}`);
-      r.push(
-        `${k} .zm-sep-h>*{width:${w.n > 0 ? w.n + (w.pct ? '%' : 'px') : '100%'};` +
-          (c.separatorImage ? (c.separatorHeight ? `height:${c.separatorHeight}px}` : 'height:auto}') : `height:${c.separatorHeight || 1}px;background:currentColor}`)
-      );
       const vh = c.separatorVHeight;
+      r.push(`${k} .zm-sep-h{padding:${p}px 0;justify-content:${a === 'left' ? 'flex-start' : a === 'right' ? 'flex-end' : 'center'};color:${sepColor}}`);
+      r.push(`${k} .zm-sep-h>.zm-line{width:${w.n > 0 ? cssLen(w) : '100%'};${thick('height', c.separatorImage, c.separatorHeight)}}`);
       r.push(`${k} .zm-sep-v{padding:0 ${p}px;align-items:center;color:${sepColor}}`);
-      r.push(
-        `${k} .zm-sep-v>*{` +
-          (vh.n > 0 ? `height:${vh.n + (vh.pct ? '%' : 'px')};` : 'align-self:stretch;') +
-          (c.separatorVImage ? (c.separatorVWidth ? `width:${c.separatorVWidth}px}` : 'width:auto}') : `width:${c.separatorVWidth || 1}px;background:currentColor}`)
-      );
-      // Drawn arrows: triangles in the text colour.
+      r.push(`${k} .zm-sep-v>.zm-line{${vh.n > 0 ? 'height:' + cssLen(vh) : 'align-self:stretch'};${thick('width', c.separatorVImage, c.separatorVWidth)}}`);
+      // Drawn arrows: triangles in the text colour, towards the end of the line (its start
+      // border drawn) or down (its top border).
       const aw = c.arrowWidth;
       const ah = c.arrowHeight;
-      const side = (w, h, edge) =>
-        `border-style:solid;border-color:transparent;border-width:${h / 2}px 0;border-${edge}-width:${w}px;border-${edge}-color:currentColor`;
-      r.push(`${k} .zm-drawn{width:0;height:0}`);
-      r.push(`${k} .zm-drawn.zm-to-r{${side(aw || 4, ah || 8, 'left')}}`);
-      r.push(`${k} .zm-drawn.zm-to-l{${side(aw || 4, ah || 8, 'right')}}`);
-      r.push(
-        `${k} .zm-drawn.zm-to-d{border-style:solid;border-color:transparent;border-width:0 ${(aw || 8) / 2}px;` +
-          `border-top-width:${ah || 4}px;border-top-color:currentColor}`
-      );
+      r.push(`${k} .zm-drawn{width:0;height:0;border:solid transparent}`);
+      r.push(`${k} .zm-drawn.zm-to-e{border-width:${(ah || 8) / 2}px 0;border-inline-start:${aw || 4}px solid currentColor}`);
+      r.push(`${k} .zm-drawn.zm-to-d{border-width:${ah || 4}px ${(aw || 8) / 2}px 0;border-top-color:currentColor}`);
       return r;
-    }
-
-    usedLooks() {
-      const used = new Set([-1]);
-      const walk = (list) => {
-        for (const n of list) {
-          used.add(n.look);
-          walk(n.kids);
-        }
-      };
-      walk(this.roots);
-      return used;
-    }
-
-    usedBoxLooks() {
-      const used = new Set();
-      const walk = (list) => {
-        for (const n of list) {
-          if (n.sm >= 0 && n.kids.length) used.add(n.sm);
-          walk(n.kids);
-        }
-      };
-      walk(this.roots);
-      return used;
     }
 
     install(doc) {
@@ -847,7 +814,7 @@
       if (this.docs.has(doc)) return;
       this.docs.add(doc);
       if (!this.rules) this.rules = this.buildRules();
-      addRules(sheetFor(doc), this.rules);
+      addSheet(doc, this.rules);
       this.listenDocument(doc);
     }
 
@@ -859,7 +826,7 @@
     makeItem(node, doc, top, iconSlot) {
       const c = this.cfg;
       const L = this.look(node.look);
-      const kids = node.kids.length > 0;
+      const kids = node.hasKids;
       node.href = node.link ? this.url(node.link) : '';
       const split = kids && !!node.href;
       const li = make(doc, 'li', 'zm-li');
@@ -897,7 +864,7 @@
         btn.type = 'button';
         btn.setAttribute('aria-expanded', 'false');
         if (split) btn.setAttribute('aria-label', node.text);
-        const pics = top ? L.arrowMain : L.arrowSub;
+        const pics = top ? L.arrowImageMain : L.arrowImageSub;
         if (pics[0] || pics[1]) {
           const img = make(doc, 'img', 'zm-arrow');
           img.alt = '';
@@ -908,8 +875,8 @@
           img.src = node.arrow[0];
           btn.appendChild(img);
         } else {
-          const dir = top && c.isHorizontal ? 'd' : this.rtl ? 'l' : 'r';
-          btn.appendChild(make(doc, 'span', 'zm-arrow zm-drawn zm-to-' + dir)).setAttribute('aria-hidden', 'true');
+          // Down below a bar, else towards the end of the line (left on right-to-left pages).
+          btn.appendChild(make(doc, 'span', 'zm-arrow zm-drawn zm-to-' + (top && c.isHorizontal ? 'd' : 'e'))).setAttribute('aria-hidden', 'true');
         }
       }
       node.el = cell;
@@ -923,16 +890,12 @@
       return li;
     }
 
+    // An icon without a picture has no src, which the style sheet hides, so that no
+    // broken-image sign shows.
     setImage(img, src) {
-      if (src) {
-        img.src = src;
-        img.style.visibility = '';
-      } else if (this.cfg.blankImage) {
-        img.src = this.url(this.cfg.blankImage);
-      } else {
-        img.removeAttribute('src');
-        img.style.visibility = 'hidden';
-      }
+      if (!src && this.cfg.blankImage) src = this.url(this.cfg.blankImage);
+      if (src) img.src = src;
+      else img.removeAttribute('src');
     }
 
     makeSeparator(doc, vertical) {
@@ -941,7 +904,7 @@
       sep.setAttribute('role', 'separator');
       sep.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
       const image = vertical ? c.separatorVImage : c.separatorImage;
-      const bar = sep.appendChild(make(doc, image ? 'img' : 'span'));
+      const bar = sep.appendChild(make(doc, image ? 'img' : 'span', 'zm-line'));
       if (image) {
         bar.alt = '';
         bar.src = this.url(image);
@@ -952,6 +915,7 @@
     fill(list, nodes, doc, top) {
       const c = this.cfg;
       const vertical = top && c.isHorizontal;
+      for (const n of nodes) readDetail(n, c, this.itemStyles.length, this.menuStyles.length);
       const slot = !vertical && (top ? c.iconTopWidth : c.iconWidth) > 0 && nodes.some((n) => n.img1 || n.img2);
       for (const node of nodes) list.appendChild(node.sep ? this.makeSeparator(doc, vertical) : this.makeItem(node, doc, top, slot));
     }
@@ -961,7 +925,6 @@
     makeBox(node, doc) {
       const box = make(doc, 'div', `zm-box ${this.cls}` + (node.sm >= 0 ? ` ${this.cls}-m${node.sm}` : ''));
       box.id = `${this.cls}-b${node.id}`;
-      if (this.rtl) box.dir = 'rtl';
       const list = box.appendChild(make(doc, 'ul', 'zm-list'));
       this.own.add(box);
       this.own.add(list);
@@ -1027,12 +990,8 @@
       const wrap = make(doc, 'nav', 'zm-menu ' + (c.isHorizontal ? 'zm-h' : 'zm-v'));
       wrap.setAttribute('aria-label', 'Menu');
       const w = c.menuWidth;
-      if (w.n > 0) wrap.style.width = w.n + (w.pct ? '%' : 'px');
-      if (c.absolutePos) {
-        wrap.style.position = 'absolute';
-        wrap.style.left = c.posX + 'px';
-        wrap.style.top = c.posY + 'px';
-      }
+      if (w.n > 0) wrap.style.width = cssLen(w);
+      if (c.absolutePos) moveTo(wrap, c.posX, c.posY, 'absolute');
       this.wrap = wrap;
       if (anchor && anchor.parentNode && anchor.parentNode !== doc.head && anchor.parentNode !== doc.documentElement) {
         anchor.parentNode.insertBefore(wrap, anchor.nextSibling);
@@ -1041,20 +1000,9 @@
       } else {
         return;
       }
-      this.rtl = this.win.getComputedStyle(wrap).direction === 'rtl';
       if (c.movable) wrap.appendChild(this.makeSpacer(doc));
       const bar = make(doc, 'ul', `zm-bar ${this.cls} ` + (c.isHorizontal ? 'zm-h' : 'zm-v') + (w.n > 0 && c.isHorizontal ? ' zm-fill' : ''));
       bar.id = this.cls + '-bar';
-      // Shown instead of the bar where the menu does not fit the window.
-      const tg = wrap.appendChild(make(doc, 'button', `zm-toggle ${this.cls}-sg`));
-      tg.type = 'button';
-      tg.setAttribute('aria-expanded', 'false');
-      tg.setAttribute('aria-controls', bar.id);
-      tg.appendChild(make(doc, 'span', 'zm-burger')).setAttribute('aria-hidden', 'true');
-      tg.appendChild(make(doc, 'span', 'zm-label')).textContent = 'Menu';
-      tg.addEventListener('click', () => guard(() => this.show(!this.shown)));
-      this.toggleEl = tg;
-      this.own.add(tg);
       if (c.pressedItem >= 0 && this.roots[c.pressedItem] && !this.roots[c.pressedItem].sep) this.pressed = this.roots[c.pressedItem];
       this.fill(bar, this.roots, doc, true);
       wrap.appendChild(bar);
@@ -1063,7 +1011,8 @@
       this.wire(wrap);
       if (c.absolutePos && c.floatable) this.startFloating();
       this.refreshLooks();
-      this.checkFit();
+      // The fit is checked in the next frame, before it is painted: measuring now would make
+      // the browser lay the page out while it is still being built.
       const again = () => {
         if (!this.fitFrame) {
           this.fitFrame = this.win.requestAnimationFrame(() =>
@@ -1074,14 +1023,23 @@
             }));
         }
       };
+      again();
       this.win.addEventListener('resize', again);
       this.win.addEventListener('load', again);
       try {
         this.win.screen.orientation.addEventListener('change', again);
-        doc.fonts.ready.then(again);
+        // Not fonts.ready: asking for it makes the browser lay the page out at once.
+        doc.fonts.addEventListener('loadingdone', again);
       } catch (e) {
         // Resizes still come as resize events.
       }
+    }
+
+    // Whether the menu runs right to left: read when first needed rather than while drawing,
+    // which would make the browser compute the page's styles an extra time.
+    isRtl() {
+      if (this.rtl === null) this.rtl = this.win.getComputedStyle(this.wrap).direction === 'rtl';
+      return this.rtl;
     }
 
     // ----- the collapsed mode -------------------------------------------------------------
@@ -1095,7 +1053,7 @@
       const right = r.right + this.win.scrollX;
       if (right > vp.w + 0.5 || left < -0.5) return true;
       if (this.cfg.isHorizontal) return this.bar.scrollWidth > this.bar.clientWidth + 1;
-      if (this.frames || !this.roots.some((n) => n.kids.length)) return false;
+      if (this.frames || !this.roots.some((n) => n.hasKids)) return false;
       return Math.max(left, vp.w - right) < Math.min(r.width, 160);
     }
 
@@ -1105,6 +1063,7 @@
       // Measured as a bar; both class changes happen before the next paint.
       wrap.classList.remove('zm-collapsed');
       const narrow = this.tooNarrow();
+      if (narrow && !this.toggleEl) this.makeToggle();
       if (narrow !== this.collapsed) {
         this.hover = null;
         this.setOpen([]);
@@ -1112,6 +1071,21 @@
         this.show(false);
       }
       wrap.classList.toggle('zm-collapsed', narrow);
+    }
+
+    // The "Menu" button, shown instead of the bar while the menu is collapsed; made when it
+    // first collapses.
+    makeToggle() {
+      const doc = this.doc;
+      const tg = this.wrap.insertBefore(make(doc, 'button', `zm-toggle ${this.cls}-sg`), this.bar);
+      tg.type = 'button';
+      tg.setAttribute('aria-expanded', 'false');
+      tg.setAttribute('aria-controls', this.bar.id);
+      tg.appendChild(make(doc, 'span', 'zm-burger')).setAttribute('aria-hidden', 'true');
+      tg.appendChild(make(doc, 'span', 'zm-label')).textContent = 'Menu';
+      tg.addEventListener('click', () => guard(() => this.show(!this.shown)));
+      this.toggleEl = tg;
+      this.own.add(tg);
     }
 
     show(on) {
@@ -1165,13 +1139,10 @@
             const ox = this.floatAt ? this.win.scrollX : 0;
             const oy = this.floatAt ? this.win.scrollY : 0;
             if (this.floatAt) this.floatAt = { x: x + ox, y: y + oy };
-            this.wrap.style.left = x + ox + 'px';
-            this.wrap.style.top = y + oy + 'px';
+            moveTo(this.wrap, x + ox, y + oy);
           } else {
             this.shift = { x, y };
-            this.wrap.style.position = 'relative';
-            this.wrap.style.left = x + 'px';
-            this.wrap.style.top = y + 'px';
+            moveTo(this.wrap, x, y, 'relative');
           }
         });
       const up = () => {
@@ -1202,8 +1173,7 @@
           if (Math.abs(tx - x) < 1) x = tx;
           if (Math.abs(ty - y) < 1) y = ty;
           this.floatAt = { x, y };
-          this.wrap.style.left = Math.round(x) + 'px';
-          this.wrap.style.top = Math.round(y) + 'px';
+          moveTo(this.wrap, Math.round(x), Math.round(y));
           for (const n of this.open) if (n.cur) this.place(n);
           if (x !== tx || y !== ty) frame = win.requestAnimationFrame(step);
         });
@@ -1236,7 +1206,7 @@
 
     pathFor(node) {
       const list = this.ancestors(node);
-      if (node.kids.length) list.push(node);
+      if (node.hasKids) list.push(node);
       return list;
     }
 
@@ -1280,6 +1250,8 @@
         else node.box = box;
       }
       node.cur = box;
+      // A box in the submenu frame takes the menu's direction with it.
+      if (this.isRtl()) box.dir = 'rtl';
       // Filled on first opening, and again when its items were last drawn in another box.
       const list = box.firstChild;
       const first = node.kids.find((n) => !n.sep);
@@ -1324,11 +1296,10 @@
       if (this.collapsed) return;
       const doc = box.ownerDocument;
       const c = this.cfg;
-      const rtl = this.rtl;
+      const rtl = this.isRtl();
       const s = box.style;
       const vp = viewport(doc);
-      s.left = '0px';
-      s.top = '0px';
+      moveTo(box, 0, 0);
       s.maxHeight = vp.h + 'px';
       s.visibility = 'hidden';
       const o = box.getBoundingClientRect();
@@ -1369,8 +1340,7 @@
       x = clamp(x, 0, vp.w - w);
       if (y + h > vp.h) y = Math.max(0, vp.h - h);
       if (y < 0) y = 0;
-      s.left = Math.round(x - o.left) + 'px';
-      s.top = Math.round(y - o.top) + 'px';
+      moveTo(box, Math.round(x - o.left), Math.round(y - o.top));
       s.visibility = '';
     }
 
@@ -1393,7 +1363,7 @@
       if (side) {
         return { x: left ? vp.w - w - c.topDX : c.topDX, y: r.top + oy + c.topDY };
       }
-      return { x: this.rtl ? r.right + ox - w - c.topDX : r.left + ox + c.topDX, y: above ? vp.h - h - c.topDY : c.topDY };
+      return { x: this.isRtl() ? r.right + ox - w - c.topDX : r.left + ox + c.topDX, y: above ? vp.h - h - c.topDY : c.topDY };
     }
 
     scheduleClose() {
@@ -1640,8 +1610,9 @@
       if (!node || e.altKey || e.ctrlKey || e.metaKey) return;
       const t = e.target;
       const key = e.key;
-      const fwd = this.rtl ? 'ArrowLeft' : 'ArrowRight';
-      const back = this.rtl ? 'ArrowRight' : 'ArrowLeft';
+      const rtl = this.isRtl();
+      const fwd = rtl ? 'ArrowLeft' : 'ArrowRight';
+      const back = rtl ? 'ArrowRight' : 'ArrowLeft';
       const list = this.stops(node.parent ? node.parent.kids : this.roots);
       const i = list.indexOf(t);
       let to = null;

@@ -218,6 +218,27 @@ test('parameters: absolute position, width, pathPrefix, itemTarget, separator an
   await page.close();
 });
 
+test('the page\'s own styles for links and buttons leave the items as they are; every engine rule ends in one of its classes', async () => {
+  const page = await openMenu('site.js');
+  await hover(page, 'Products');
+  await waitOpen(page, 'Tools');
+  const looks = () => page.evaluate(() => [...document.querySelectorAll('.zm-item, .zm-link, .zm-exp')].map((e) => {
+    const s = getComputedStyle(e);
+    return [e.textContent, s.color, s.backgroundColor, s.borderTopWidth, s.borderTopLeftRadius, s.fontSize, s.paddingTop, s.marginTop, s.outlineStyle].join(' ');
+  }));
+  const before = await looks();
+  // After the engine's sheets, so that it wins ties.
+  await page.addStyleTag({ content: 'a,button{color:rgb(0,128,0);background:rgb(255,0,0);border:5px dotted blue;border-radius:9px;font-size:30px;padding:20px;margin:7px;outline:3px solid red}' });
+  assert.deepEqual(await looks(), before);
+  // A rule whose last part names no class would be matched against every element of the page.
+  const stray = await page.evaluate(() => [...document.querySelectorAll('style[data-zelmenu]')]
+    .flatMap((st) => [...st.sheet.cssRules].flatMap((r) => r.selectorText.split(',')))
+    .filter((sel) => !sel.trim().split(/[\s>+~]+/).pop().includes('.')));
+  assert.deepEqual(stray, []);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('pressedItem: a default pressed item, and toggle mode keeps the last clicked top item pressed', async () => {
   const page = await openMenu('site.js', { pressedItem: 4 });
   assert.deepEqual(await style(page, 'Help', ['backgroundColor', 'color']), { backgroundColor: rgb('#3060C0'), color: rgb('#FFFFFF') });

@@ -281,9 +281,10 @@ test('hover intent: a slow diagonal path across a neighbour keeps the open subme
   await page.close();
 });
 
-test('the shipped engine is minified and at most 12 KB gzipped', () => {
+// 12 kB in decimal kilobytes: 12,000 bytes at gzip's best compression.
+test('the shipped engine is minified and at most 12 kB gzipped', () => {
   const text = fs.readFileSync(ENGINE);
   const gz = zlib.gzipSync(text, { level: 9 }).length;
-  assert.ok(gz <= 12 * 1024, `${ENGINE}: ${gz} bytes gzipped`);
+  assert.ok(gz <= 12000, `${ENGINE}: ${gz} bytes gzipped at level 9 (${text.length} bytes raw), over the 12,000-byte limit`);
   assert.ok(text.toString().split('\n').length < 10, 'minified, not the readable source');
 });
