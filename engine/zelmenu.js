@@ -54,31 +54,30 @@
   // The parameters by kind of value. One that is missing or unusable reads as its kind's
   // default (READ's default argument), or as the one in DEFAULTS. The kinds in pairs hold
   // a value for the normal and one for the over state.
-  const PARAMS = {
-    bool: 'isHorizontal absolutePos floatable movable',
-    int: 'posX posY pressedItem topDX topDY DX DY',
-    uint:
-      'floatIterations moveWidth moveHeight itemBorderWidth itemSpacing itemPadding iconTopWidth iconTopHeight ' +
-      'iconWidth iconHeight menuBorderWidth transDuration shadowLen arrowWidth arrowHeight separatorHeight ' +
-      'separatorVWidth saveNavigationPath',
-    len: 'menuWidth separatorWidth separatorVHeight',
-    img: 'blankImage moveImage menuBackImage separatorImage separatorVImage',
-    text: 'itemTarget statusString pathPrefix',
-    cursor: 'moveCursor itemCursor',
-    font: 'fontStyle',
-    color: 'menuBackColor shadowColor',
-    borderColor: 'menuBorderColor',
-    align: 'itemAlign subMenuAlign separatorAlignment',
-    percent: 'transparency',
-    transition: 'transition',
-    colors: 'fontColor itemBackColor itemBorderColor',
-    decos: 'fontDecoration',
-    borders: 'itemBorderStyle menuBorderStyle',
-    imgs: 'itemBackImage arrowImageMain arrowImageSub',
-  };
+  // Every parameter of the data file, in the file's order, with the kind of value it holds
+  // (the kinds' readers are READ below).
+  const PARAMS = (
+    'blankImage:img isHorizontal:bool menuWidth:len absolutePos:bool posX:int posY:int ' +
+    'floatable:bool floatIterations:uint movable:bool moveCursor:cursor moveImage:img ' +
+    'moveWidth:uint moveHeight:uint fontStyle:font fontColor:colors fontDecoration:decos ' +
+    'itemBackColor:colors itemBorderWidth:uint itemAlign:align itemBorderColor:colors ' +
+    'itemBorderStyle:borders itemBackImage:imgs itemSpacing:uint itemPadding:uint ' +
+    'itemCursor:cursor itemTarget:text iconTopWidth:uint iconTopHeight:uint iconWidth:uint ' +
+    'iconHeight:uint menuBackImage:img menuBackColor:color menuBorderColor:borderColor ' +
+    'menuBorderStyle:borders menuBorderWidth:uint subMenuAlign:align transparency:percent ' +
+    'transition:transition transDuration:uint shadowColor:color shadowLen:uint ' +
+    'arrowImageMain:imgs arrowImageSub:imgs arrowWidth:uint arrowHeight:uint ' +
+    'separatorImage:img separatorWidth:len separatorHeight:uint separatorAlignment:align ' +
+    'separatorVImage:img separatorVWidth:uint separatorVHeight:len statusString:text ' +
+    'pressedItem:int pathPrefix:text topDX:int topDY:int DX:int DY:int ' +
+    'saveNavigationPath:uint'
+  ).split(' ');
   const DEFAULTS = { pressedItem: -2, DX: -5, transDuration: 300, statusString: 'link' };
   const KIND = {};
-  for (const kind in PARAMS) for (const name of PARAMS[kind].split(' ')) KIND[name] = kind;
+  for (const entry of PARAMS) {
+    const [name, kind] = entry.split(':');
+    KIND[name] = kind;
+  }
   const DATA_NAMES = Object.keys(KIND).concat(['itemStyles', 'menuStyles', 'menuItems']);
 
   const DECORATIONS = ['none', 'underline', 'overline', 'line-through'];
