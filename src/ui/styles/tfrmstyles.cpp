@@ -169,13 +169,14 @@ QWidget* TfrmStyles::buildParameters() {
     connect(spdFontStyle, &QPushButton::clicked, this, [this] { spdFontStyleClick(); });
 
     for (int tag = 0; tag < 6; ++tag) {
-        const ColorSpec& spec = kColors[tag];
-        const QString prefix = QStringLiteral("%1: %2 ").arg(latin(spec.group), latin(spec.label));
+        const ColorSpec& entry = kColors[tag];
+        const QString prefix =
+            QStringLiteral("%1: %2 ").arg(latin(entry.group), latin(entry.label));
         auto* select = new ColorButton(QStringLiteral("Select..."));
-        select->setObjectName(latin(spec.select));
+        select->setObjectName(latin(entry.select));
         select->setAccessibleName(prefix + QStringLiteral("Select..."));
         select->setSwatchSource([this, tag] { return spdFontColorNormalPostPaint(tag); });
-        auto* clear = button(spec.clear, QStringLiteral("Clear"));
+        auto* clear = button(entry.clear, QStringLiteral("Clear"));
         clear->setAccessibleName(prefix + QStringLiteral("Clear"));
         connect(select, &QPushButton::clicked, this, [this, tag] { spdFontColorNormalClick(tag); });
         connect(clear, &QPushButton::clicked, this,
@@ -185,10 +186,10 @@ QWidget* TfrmStyles::buildParameters() {
     }
 
     for (int tag = 0; tag < 6; ++tag) {
-        const ImageSpec& spec = kImages[tag];
+        const ImageSpec& entry = kImages[tag];
         auto* edit = new QLineEdit;
-        edit->setObjectName(latin(spec.edit));
-        const QString name = QStringLiteral("%1: %2").arg(latin(spec.group), latin(spec.label));
+        edit->setObjectName(latin(entry.edit));
+        const QString name = QStringLiteral("%1: %2").arg(latin(entry.group), latin(entry.label));
         edit->setAccessibleName(name);
         edit->setMinimumWidth(190);
         trackSession(edit);
@@ -196,7 +197,7 @@ QWidget* TfrmStyles::buildParameters() {
             if (!filling_)
                 eImageMainNormalChange(tag);
         });
-        auto* select = button(spec.select, QStringLiteral("Select..."));
+        auto* select = button(entry.select, QStringLiteral("Select..."));
         select->setAccessibleName(name + QStringLiteral(" Select..."));
         connect(select, &QPushButton::clicked, this, [this, tag] { newSpd1Click(tag); });
         imageEdits_[static_cast<std::size_t>(tag)] = edit;
