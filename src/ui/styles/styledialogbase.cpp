@@ -1,5 +1,7 @@
 #include "ui/styles/styledialogbase.h"
 
+#include <QCheckBox>
+
 #include "app/document.h"
 #include "app/prompter.h"
 #include "ui/styles/stylewidgets.h"
@@ -377,6 +379,31 @@ void StyleDialogBase::FormKeyPress(QKeyEvent* event) {
     default:
         event->ignore();
     }
+}
+
+QString StyleDialogBase::latin(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QPushButton* StyleDialogBase::makeButton(const char* name, const QString& caption,
+                                         const QString& accessibleName) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(latin(name));
+    if (!accessibleName.isEmpty())
+        b->setAccessibleName(accessibleName);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox* StyleDialogBase::makeFlagBox(const char* name, const char* caption,
+                                        std::function<void(QCheckBox*, bool)> onToggle) {
+    auto* box = new QCheckBox(latin(caption));
+    box->setObjectName(latin(name));
+    connect(box, &QCheckBox::toggled, this, [this, box, onToggle = std::move(onToggle)](bool on) {
+        if (!filling_)
+            onToggle(box, on);
+    });
+    return box;
 }
 
 } // namespace menuloom::ui

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -71,6 +72,17 @@ protected:
     void editStep(const std::function<void(Record&)>& change, int session = 0);
     // The selected record, or null.
     template <typename Record> const Record* selectedRecord() const;
+
+    // A Latin-1 text of the tables of captions and names.
+    static QString latin(const char* text);
+    // A button of the parameters panel (made without a parent: the layout adopts it in reading
+    // order); `accessibleName` where its caption repeats in the window.
+    static QPushButton* makeButton(const char* name, const QString& caption,
+                                   const QString& accessibleName = {});
+    // The check box of a style group's flag. A toggle, also one made through the accessibility
+    // interface, goes to `onToggle` unless the dialog is filling its controls.
+    QCheckBox* makeFlagBox(const char* name, const char* caption,
+                           std::function<void(QCheckBox*, bool)> onToggle);
 
     // The colour picker, not preset; the picked colour as a model value.
     std::optional<int32_t> pickColor();

@@ -40,10 +40,6 @@ constexpr int32_t TSmStyle::*kColors[2] = {&TSmStyle::menuBorderColor, &TSmStyle
 
 constexpr int kMaxBorderWidth = 50;
 
-QString latin(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 } // namespace
 
 TfrmSmStyles::TfrmSmStyles(app::Document& document, app::Prompter& prompter, QString startFolder,
@@ -67,24 +63,10 @@ QWidget* TfrmSmStyles::buildParameters() {
     // The controls are made without a parent: the layout adopts them in reading order, which
     // becomes the order of the keyboard focus and of the accessible tree.
     auto* host = new QWidget(this);
-    auto button = [](const char* name, const QString& caption, const QString& a11y) {
-        auto* b = new QPushButton(caption);
-        b->setObjectName(latin(name));
-        b->setAccessibleName(a11y);
-        b->setAutoDefault(false);
-        return b;
-    };
-
-    for (int i = 0; i < 5; ++i) {
-        auto* box = new QCheckBox(latin(kFlags[i].caption));
-        box->setObjectName(latin(kFlags[i].name));
-        // Toggled, not clicked: a toggle through the accessibility interface must count too.
-        connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
-            if (!filling_)
-                cbBorderColorClick(box, on);
-        });
-        flagBoxes_[static_cast<std::size_t>(i)] = box;
-    }
+    for (int i = 0; i < 5; ++i)
+        flagBoxes_[static_cast<std::size_t>(i)] =
+            makeFlagBox(kFlags[i].name, kFlags[i].caption,
+                        [this](QCheckBox* box, bool on) { cbBorderColorClick(box, on); });
 
     const char* colorNames[2][2] = {{"spdSmBorderColor", "spdSmBorderColorClear"},
                                     {"spdSmBackColor", "spdSmBackColorClear"}};
@@ -97,8 +79,8 @@ QWidget* TfrmSmStyles::buildParameters() {
         select->setSwatchSource([this, tag] { return spdSmBorderColorPostPaint(tag); });
         connect(select, &QPushButton::clicked, this, [this, tag] { spdSmBorderColorClick(tag); });
         colorButtons_[static_cast<std::size_t>(tag)] = select;
-        clears[tag] =
-            button(colorNames[tag][1], QStringLiteral("Clear"), group + QStringLiteral(" Clear"));
+        clears[tag] = makeButton(colorNames[tag][1], QStringLiteral("Clear"),
+                                 group + QStringLiteral(" Clear"));
     }
 
     cbSmBorderStyle = new QComboBox;
@@ -134,11 +116,11 @@ QWidget* TfrmSmStyles::buildParameters() {
         if (!filling_)
             eSmBackImageChange();
     });
-    auto* spdSmBackImage = button("spdSmBackImage", QStringLiteral("Select..."),
-                                  QStringLiteral("Back Image: Select..."));
+    auto* spdSmBackImage = makeButton("spdSmBackImage", QStringLiteral("Select..."),
+                                      QStringLiteral("Back Image: Select..."));
     connect(spdSmBackImage, &QPushButton::clicked, this, [this] { spdSmBackImageClick(); });
-    clears[2] =
-        button("spdSmBackImageClear", QStringLiteral("Clear"), QStringLiteral("Back Image: Clear"));
+    clears[2] = makeButton("spdSmBackImageClear", QStringLiteral("Clear"),
+                           QStringLiteral("Back Image: Clear"));
     for (int tag = 0; tag < 3; ++tag)
         connect(clears[tag], &QPushButton::clicked, this,
                 [this, tag] { spdSmBorderColorClearClick(tag); });

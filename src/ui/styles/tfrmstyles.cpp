@@ -95,14 +95,10 @@ enum Flag {
 
 constexpr int kMaxBorderWidth = 50;
 
-QString latin(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 template <std::size_t N>
 QComboBox* nameList(const char* name, const std::array<std::string_view, N>& names) {
     auto* list = new QComboBox;
-    list->setObjectName(latin(name));
+    list->setObjectName(QString::fromLatin1(name));
     for (std::string_view entry : names)
         list->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
     list->setMinimumWidth(140);
@@ -146,26 +142,13 @@ QWidget* TfrmStyles::buildParameters() {
             l->setBuddy(buddy);
         return l;
     };
-    auto button = [](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption);
-        b->setObjectName(latin(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-
-    for (int i = 0; i < 10; ++i) {
-        auto* box = new QCheckBox(latin(kFlags[i].caption));
-        box->setObjectName(latin(kFlags[i].name));
-        // Toggled, not clicked: a toggle through the accessibility interface must count too.
-        connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
-            if (!filling_)
-                cbFontColorsClick(box, on);
-        });
-        flagBoxes_[static_cast<std::size_t>(i)] = box;
-    }
+    for (int i = 0; i < 10; ++i)
+        flagBoxes_[static_cast<std::size_t>(i)] =
+            makeFlagBox(kFlags[i].name, kFlags[i].caption,
+                        [this](QCheckBox* box, bool on) { cbFontColorsClick(box, on); });
     auto flag = [this](Flag f) { return flagBoxes_[static_cast<std::size_t>(f)]; };
 
-    spdFontStyle = button("spdFontStyle", QStringLiteral("normal 8pt Tahoma"));
+    spdFontStyle = makeButton("spdFontStyle", QStringLiteral("normal 8pt Tahoma"));
     connect(spdFontStyle, &QPushButton::clicked, this, [this] { spdFontStyleClick(); });
 
     for (int tag = 0; tag < 6; ++tag) {
@@ -176,7 +159,7 @@ QWidget* TfrmStyles::buildParameters() {
         select->setObjectName(latin(entry.select));
         select->setAccessibleName(prefix + QStringLiteral("Select..."));
         select->setSwatchSource([this, tag] { return spdFontColorNormalPostPaint(tag); });
-        auto* clear = button(entry.clear, QStringLiteral("Clear"));
+        auto* clear = makeButton(entry.clear, QStringLiteral("Clear"));
         clear->setAccessibleName(prefix + QStringLiteral("Clear"));
         connect(select, &QPushButton::clicked, this, [this, tag] { spdFontColorNormalClick(tag); });
         connect(clear, &QPushButton::clicked, this,
@@ -197,7 +180,7 @@ QWidget* TfrmStyles::buildParameters() {
             if (!filling_)
                 eImageMainNormalChange(tag);
         });
-        auto* select = button(entry.select, QStringLiteral("Select..."));
+        auto* select = makeButton(entry.select, QStringLiteral("Select..."));
         select->setAccessibleName(name + QStringLiteral(" Select..."));
         connect(select, &QPushButton::clicked, this, [this, tag] { newSpd1Click(tag); });
         imageEdits_[static_cast<std::size_t>(tag)] = edit;
