@@ -1048,8 +1048,10 @@
     tooNarrow() {
       const vp = viewport(this.doc);
       const r = this.wrap.getBoundingClientRect();
-      const left = r.left + this.win.scrollX;
-      const right = r.right + this.win.scrollX;
+      // A bar as wide as the page may still hold more than the page: its items spill out of it.
+      const b = this.bar.getBoundingClientRect();
+      const left = Math.min(r.left, b.left) + this.win.scrollX;
+      const right = Math.max(r.right, b.right) + this.win.scrollX;
       if (right > vp.w + 0.5 || left < -0.5) return true;
       if (this.cfg.isHorizontal) return this.bar.scrollWidth > this.bar.clientWidth + 1;
       if (this.frames || !this.roots.some((n) => n.hasKids)) return false;

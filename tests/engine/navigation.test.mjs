@@ -190,6 +190,13 @@ test('small windows: a bar that does not fit collapses behind Menu, opens in pla
   assert.equal(await expanded(page, 'Products'), 'false');
   assert.deepEqual(page.errors, []);
   await page.close();
+
+  // A bar as wide as the page (menuWidth 100%) whose items spill out of it collapses too.
+  const full = await env.browser.context.newPage();
+  await full.setViewportSize({ width: 375, height: 700 });
+  await full.goto(pageUrl('site.js', { itemPadding: 10, menuWidth: '"100%"' }));
+  await until(full, () => !!document.querySelector('.zm-menu.zm-collapsed'), null, 'a full-width bar collapsed');
+  await full.close();
 });
 
 test('a 60-item submenu in a 600 px window is capped, scrolls by wheel and by keyboard focus, and stays inside', async () => {
