@@ -226,23 +226,7 @@ void Document::setItemField(ItemNode* node, model::ItemField field, const std::s
     if (!node || node->isRoot())
         return;
     model::TItemProps props = node->props();
-    switch (field) {
-    case model::ItemField::Link:
-        props.link = text;
-        break;
-    case model::ItemField::Img1:
-        props.img1 = text;
-        break;
-    case model::ItemField::Img2:
-        props.img2 = text;
-        break;
-    case model::ItemField::Target:
-        props.target = text;
-        break;
-    case model::ItemField::Tip:
-        props.tip = text;
-        break;
-    }
+    model::setItemField(props, field, text);
     propsStep(*this, project_.items, itemFieldStepName(field), node, props, static_cast<int>(field),
               session);
 }

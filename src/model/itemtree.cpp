@@ -323,21 +323,7 @@ TreeOpResult ItemTree::dropItem(ItemNode* dragged, DropZone zone, ItemNode* targ
     return r;
 }
 
-TreeOpResult ItemTree::rename(ItemNode* node, const std::string& text) {
-    if (!node || node->isRoot())
-        return {};
-    TItemProps props = node->props_;
-    props.caption = text;
-    TreeOpResult r;
-    r.changed = replaceProps(node, std::move(props)).caption != text;
-    r.modified = true;
-    return r;
-}
-
-TreeOpResult ItemTree::setField(ItemNode* node, ItemField field, const std::string& text) {
-    if (!node || node->isRoot())
-        return {};
-    TItemProps props = node->props_;
+void setItemField(TItemProps& props, ItemField field, const std::string& text) {
     switch (field) {
     case ItemField::Link:
         props.link = text;
@@ -355,32 +341,33 @@ TreeOpResult ItemTree::setField(ItemNode* node, ItemField field, const std::stri
         props.tip = text;
         break;
     }
+}
+
+template <typename Edit> TreeOpResult ItemTree::editProps(ItemNode* node, Edit&& edit) {
+    if (!node || node->isRoot())
+        return {};
+    TItemProps props = node->props_;
+    edit(props);
     TreeOpResult r;
     r.changed = replaceProps(node, props) != props;
     r.modified = true;
     return r;
 }
 
+TreeOpResult ItemTree::rename(ItemNode* node, const std::string& text) {
+    return editProps(node, [&](TItemProps& p) { p.caption = text; });
+}
+
+TreeOpResult ItemTree::setField(ItemNode* node, ItemField field, const std::string& text) {
+    return editProps(node, [&](TItemProps& p) { setItemField(p, field, text); });
+}
+
 TreeOpResult ItemTree::setItemStyle(ItemNode* node, int32_t index) {
-    if (!node || node->isRoot())
-        return {};
-    TItemProps props = node->props_;
-    props.itemStyle = index;
-    TreeOpResult r;
-    r.changed = replaceProps(node, std::move(props)).itemStyle != index;
-    r.modified = true;
-    return r;
+    return editProps(node, [&](TItemProps& p) { p.itemStyle = index; });
 }
 
 TreeOpResult ItemTree::setSmStyle(ItemNode* node, int32_t index) {
-    if (!node || node->isRoot())
-        return {};
-    TItemProps props = node->props_;
-    props.smStyle = index;
-    TreeOpResult r;
-    r.changed = replaceProps(node, std::move(props)).smStyle != index;
-    r.modified = true;
-    return r;
+    return editProps(node, [&](TItemProps& p) { p.smStyle = index; });
 }
 
 void ItemTree::setProps(ItemNode* node, TItemProps props) {

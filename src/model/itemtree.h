@@ -100,6 +100,9 @@ struct TreeOpResult {
 
 enum class ItemField { Link, Img1, Img2, Target, Tip };
 
+// Sets one text field of an item record.
+void setItemField(TItemProps& props, ItemField field, const std::string& text);
+
 // Where an item was dropped in the item list.
 enum class DropZone {
     OnItem,      // on an item's text, icon or expand button: becomes its last child
@@ -181,6 +184,8 @@ private:
     // Returns whether the node moved.
     bool moveNode(ItemNode* node, ItemNode* newParent, int destRow);
     void notifyChanged(ItemNode* node);
+    // Changes a copy of the record and puts it in place; changed when it differs.
+    template <typename Edit> TreeOpResult editProps(ItemNode* node, Edit&& edit);
     static void renumberFrom(ItemNode* parent, int row);
 
     ItemNode root_;
