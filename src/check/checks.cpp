@@ -1,0 +1,623 @@
+#include "check/checks.h"
+
+#include "check/contrast.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <tuple>
+#include <unordered_map>
+
+namespace menuloom::check {
+
+using namespace model;
+
+namespace {
+
+constexpr std::string_view kStateNames[] = {"normal", "mouse-over"};
+
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// The text compared for duplicates: without outer blanks, in lower case (ASCII and the Latin
+// letters of UTF-8's first two-byte block, which cover the single-byte files' texts).
+std::string folded(std::string_view text) {
+    std::string s(trimmed(text));
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        auto& c = s[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        else if (static_cast<unsigned char>(c) == 0xC3 && i + 1 < s.size()) {
+            const auto next = static_cast<unsigned char>(s[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                s[i + 1] = static_cast<char>(next + 0x20);
+            ++i;
+        }
+    }
+    return s;
+}
+
+// Browsers drop leading blanks and tabs and line breaks anywhere before taking the scheme.
+bool isScriptLink(std::string_view link) {
+    constexpr std::string_view kScheme = "javascript:";
+    std::string s;
+    for (char c : trimmed(link)) {
+        if (c == '\t' || c == '\n' || c == '\r')
+            continue;
+        s += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        if (s.size() == kScheme.size())
+            break;
+    }
+    return s == kScheme;
+}
+
+bool hasScheme(std::string_view p) {
+    // Two letters at least: "C:" is a drive.
+    std::size_t i = 0;
+    while (i < p.size() && (std::isalnum(static_cast<unsigned char>(p[i])) || p[i] == '+' ||
+                            p[i] == '-' || p[i] == '.'))
+        ++i;
+    return i >= 2 && i < p.size() && p[i] == ':' && std::isalpha(static_cast<unsigned char>(p[0]));
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool fileOnDisk(const std::string& path) {
+    std::error_code ec;
+    const auto st = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::exists(st) && !std::filesystem::is_directory(st);
+}
+
+int32_t pairEntry(const std::vector<int32_t>& list, int state) {
+    if (list.empty())
+        return -1;
+    const auto s = static_cast<std::size_t>(state);
+    return s < list.size() && list[s] != -1 ? list[s] : list[0];
+}
+
+std::string pairEntry(const std::vector<std::string>& list, int state) {
+    if (list.empty())
+        return {};
+    const auto s = static_cast<std::size_t>(state);
+    return s < list.size() && !list[s].empty() ? list[s] : list[0];
+}
+
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// A colour or picture and where it was set (nothing: the engine's default).
+struct ColorPick {
+    int32_t color = -1;
+    std::optional<Place> from;
+};
+struct PicturePick {
+    std::string path;
+    std::optional<Place> from;
+};
+
+// What one state of one kind of item shows.
+struct Drawn {
+    std::optional<PicturePick> picture; // behind the text: no contrast to compute
+    Rgb text, back;
+    double ratio = 0, required = 0;
+    bool large = false;
+    std::optional<Place> textFrom, backFrom;
+};
+
+class Checker {
+public:
+    Checker(const Project& project, const Options& options) : p_(project), o_(options) {}
+
+    std::vector<Finding> run() {
+        params();
+        styles();
+        items();
+        contrast();
+        std::stable_sort(out_.begin(), out_.end(), [this](const Finding& a, const Finding& b) {
+            const auto& pa = a.place;
+            const auto& pb = b.place;
+            if (pa.kind != pb.kind)
+                return order(pa.kind) < order(pb.kind);
+            if (pa.kind == Place::Kind::Item)
+                return pa.item < pb.item;
+            if (pa.kind == Place::Kind::Param)
+                return findParam(p_.params, pa.param) < findParam(p_.params, pb.param);
+            return pa.index < pb.index;
+        });
+        return std::move(out_);
+    }
+
+private:
+    static int order(Place::Kind k) {
+        switch (k) {
+        case Place::Kind::Param:
+            return 0;
+        case Place::Kind::ItemStyle:
+            return 1;
+        case Place::Kind::SmStyle:
+            return 2;
+        case Place::Kind::Item:
+            return 3;
+        }
+        return 3;
+    }
+
+    void add(Rule rule, Severity sev, Place place, std::string message) {
+        out_.push_back({rule, sev, std::move(place), std::move(message), 0, 0});
+    }
+
+    // ----- pictures
+
+    bool exists(const std::string& file) {
+        auto [it, fresh] = exists_.try_emplace(file, false);
+        if (fresh)
+            it->second = o_.fileExists ? o_.fileExists(file) : fileOnDisk(file);
+        return it->second;
+    }
+
+    void picture(const Place& place, std::string_view path, std::string_view what) {
+        path = trimmed(path);
+        if (path.empty())
+            return;
+        const std::string file = picturePath(path, o_.baseFolder);
+        if (file.empty() || exists(file))
+            return;
+        if (!seenPictures_.insert({place.text(), std::string(path)}).second)
+            return;
+        add(Rule::PictureMissing, Severity::Warning, place,
+            "The " + std::string(what) + " " + inQuotes(path) + " names no file (looked for " +
+                inQuotes(file) + ").");
+    }
+
+    void params() {
+        for (const auto& param : p_.params) {
+            const Place place = Place::ofParam(param.name);
+            if (param.kind == ParamKind::Img)
+                picture(place, param.text, "picture");
+            else if (param.kind == ParamKind::ImgArray)
+                for (std::size_t i = 0; i < param.strList.size(); ++i)
+                    picture(place, param.strList[i],
+                            param.strList.size() == 2 ? std::string(kStateNames[i]) + " picture"
+                                                      : std::string("picture"));
+        }
+    }
+
+    // The picture groups an item style writes (both paths set).
+    void stylePair(const Place& place, bool use, const std::string& normal, const std::string& over,
+                   std::string_view what) {
+        if (!use || normal.empty() || over.empty())
+            return;
+        picture(place, normal, "normal " + std::string(what));
+        picture(place, over, "mouse-over " + std::string(what));
+    }
+
+    void styles() {
+        const auto& items = p_.itemStyles.records();
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            const TStyle& st = items[k];
+            const Place place = Place::ofItemStyle(static_cast<int>(k));
+            stylePair(place, st.useItemBackImage, st.itemBackImageNormal, st.itemBackImageOver,
+                      "background picture");
+            stylePair(place, st.useArrowImageMain, st.arrowImageMainNormal, st.arrowImageMainOver,
+                      "top-level arrow");
+            stylePair(place, st.useArrowImageSub, st.arrowImageSubNormal, st.arrowImageSubOver,
+                      "submenu arrow");
+        }
+        const auto& boxes = p_.smStyles.records();
+        for (std::size_t k = 0; k < boxes.size(); ++k)
+            if (boxes[k].useMenuBackImage)
+                picture(Place::ofSmStyle(static_cast<int>(k)), boxes[k].menuBackImage,
+                        "background picture");
+    }
+
+    // ----- items
+
+    // Walks the items in tree order without recursion (files may nest thousands of levels).
+    // A separator's items are never drawn, so its subtree is left out with it.
+    void items() {
+        const ItemNode* root = p_.items.root();
+        siblings(root, path_);
+        const ItemNode* cur = root->hasChildren() ? root->child(0) : nullptr;
+        path_.assign(1, 0);
+        while (cur) {
+            const bool sep = cur->props().caption == "-";
+            if (!sep)
+                item(*cur);
+            if (!sep && cur->hasChildren()) {
+                siblings(cur, path_);
+                cur = cur->child(0);
+                path_.push_back(0);
+                continue;
+            }
+            while (cur && !cur->isRoot() && !cur->nextSibling()) {
+                cur = cur->parent();
+                path_.pop_back();
+            }
+            if (!cur || cur->isRoot())
+                break;
+            cur = cur->nextSibling();
+            ++path_.back();
+        }
+    }
+
+    void item(const ItemNode& node) {
+        const TItemProps& it = node.props();
+        const Place place = Place::ofItem(path_);
+        const bool top = path_.size() == 1;
+        if (trimmed(it.caption).empty() && trimmed(it.tip).empty())
+            add(Rule::NameMissing, Severity::Error, place,
+                !trimmed(it.img1).empty() || !trimmed(it.img2).empty()
+                    ? "The item shows only a picture and has no tip: a screen reader has nothing "
+                      "to read. Give it a text or a tip."
+                    : "The item has no text and no tip: a screen reader has nothing to read.");
+        const std::string_view link = trimmed(it.link);
+        if (isScriptLink(link))
+            add(Rule::LinkScript, Severity::Error, place,
+                "The link runs a script (" + inQuotes(link.substr(0, 40)) +
+                    "): it does nothing without scripts, for search engines or when opened in a "
+                    "new tab.");
+        else if ((link.empty() || link == "#") && !node.hasChildren())
+            add(Rule::LinkDead, Severity::Warning, place,
+                link.empty() ? "The item has no link and no submenu: it leads nowhere."
+                             : "The item's link is only \"#\" and it has no submenu: it leads "
+                               "nowhere.");
+        picture(place, it.img1, "icon");
+        picture(place, it.img2, "mouse-over icon");
+
+        const int look = p_.itemStyles.valid(it.itemStyle) ? it.itemStyle : -1;
+        int box = -1;
+        if (!top) {
+            const int32_t sm = node.parent()->props().smStyle;
+            box = p_.smStyles.valid(sm) ? sm : -1;
+        }
+        kinds_.emplace(!top, look, box);
+    }
+
+    // Duplicate texts among the items below `parent`.
+    void siblings(const ItemNode* parent, std::vector<int> path) {
+        std::unordered_map<std::string, int> first;
+        for (int i = 0; i < parent->childCount(); ++i) {
+            const std::string& text = parent->child(i)->props().caption;
+            if (text == "-" || trimmed(text).empty())
+                continue;
+            auto [at, fresh] = first.try_emplace(folded(text), i);
+            if (fresh)
+                continue;
+            path.push_back(i);
+            auto other = path;
+            other.back() = at->second;
+            add(Rule::NameDuplicate, Severity::Warning, Place::ofItem(path),
+                "The item's text " + inQuotes(trimmed(text)) + " is also that of item " +
+                    Place::ofItem(other).text().substr(5) +
+                    " beside it: visitors cannot tell the two apart.");
+            path.pop_back();
+        }
+    }
+
+    // ----- contrast
+
+    ColorPick textColor(int look, int state) const {
+        if (look >= 0) {
+            const TStyle& st = p_.itemStyles.at(look);
+            if (st.useFontColor && st.fontColorNormal != -1 && st.fontColorOver != -1)
+                return {state ? st.fontColorOver : st.fontColorNormal, Place::ofItemStyle(look)};
+        }
+        const int32_t c = pairEntry(p_.param("fontColor").intList, state);
+        if (c != -1)
+            return {c, Place::ofParam("fontColor")};
+        return {};
+    }
+
+    ColorPick itemBack(int look, int state) const {
+        if (look >= 0) {
+            const TStyle& st = p_.itemStyles.at(look);
+            if (st.useItemBackColor && st.itemBackColorNormal != -1 && st.itemBackColorOver != -1)
+                return {state ? st.itemBackColorOver : st.itemBackColorNormal,
+                        Place::ofItemStyle(look)};
+        }
+        const int32_t c = pairEntry(p_.param("itemBackColor").intList, state);
+        if (c != -1)
+            return {c, Place::ofParam("itemBackColor")};
+        return {};
+    }
+
+    std::optional<PicturePick> itemPicture(int look, int state) const {
+        if (look >= 0) {
+            const TStyle& st = p_.itemStyles.at(look);
+            if (st.useItemBackImage && !st.itemBackImageNormal.empty() &&
+                !st.itemBackImageOver.empty())
+                return PicturePick{state ? st.itemBackImageOver : st.itemBackImageNormal,
+                                   Place::ofItemStyle(look)};
+        }
+        std::string path = pairEntry(p_.param("itemBackImage").strList, state);
+        if (!trimmed(path).empty())
+            return PicturePick{std::move(path), Place::ofParam("itemBackImage")};
+        return std::nullopt;
+    }
+
+    std::optional<PicturePick> boxPicture(int box) const {
+        if (box >= 0) {
+            const TSmStyle& st = p_.smStyles.at(box);
+            if (st.useMenuBackImage && !trimmed(st.menuBackImage).empty())
+                return PicturePick{st.menuBackImage, Place::ofSmStyle(box)};
+        }
+        const std::string& path = p_.param("menuBackImage").text;
+        if (!trimmed(path).empty())
+            return PicturePick{path, Place::ofParam("menuBackImage")};
+        return std::nullopt;
+    }
+
+    ColorPick boxBack(int box) const {
+        if (box >= 0) {
+            const TSmStyle& st = p_.smStyles.at(box);
+            if (st.useMenuBackColor && st.menuBackColor != -1)
+                return {st.menuBackColor, Place::ofSmStyle(box)};
+        }
+        const int32_t c = p_.param("menuBackColor").num;
+        if (c != -1)
+            return {c, Place::ofParam("menuBackColor")};
+        return {};
+    }
+
+    void font(int look, int& size, int& weight) const {
+        const TPropType& f = p_.param("fontStyle");
+        size = f.num;
+        weight = f.flag;
+        if (look >= 0 && p_.itemStyles.at(look).useFontStyle) {
+            size = p_.itemStyles.at(look).fontSize;
+            weight = p_.itemStyles.at(look).fontWeight;
+        }
+        // A size the browser refuses leaves the engine's default font.
+        if (size <= 0) {
+            size = engine::kFontSizePt;
+            weight = engine::kFontWeight;
+        }
+    }
+
+    // Opacity of what is drawn in a submenu; the bar is opaque.
+    double opacity(bool sub) const {
+        if (!sub)
+            return 1.0;
+        return std::clamp(p_.param("transparency").value, 0, 100) / 100.0;
+    }
+
+    Drawn draw(bool sub, int look, int box, int state, double alpha) const {
+        Drawn d;
+        if (auto pic = itemPicture(look, state)) {
+            d.picture = std::move(pic);
+            return d;
+        }
+        const ColorPick text = textColor(look, state);
+        d.textFrom = text.from;
+        d.text = text.from ? rgbOf(text.color) : engine::kTextColor;
+        const ColorPick back = itemBack(look, state);
+        if (back.from) {
+            d.back = rgbOf(back.color);
+            d.backFrom = back.from;
+        } else if (auto pic = boxPicture(sub ? box : -1)) {
+            d.picture = std::move(pic);
+            return d;
+        } else {
+            const ColorPick boxColor = boxBack(sub ? box : -1);
+            d.back = boxColor.from ? rgbOf(boxColor.color) : engine::kPageColor;
+            d.backFrom = boxColor.from;
+        }
+        d.text = blend(d.text, engine::kPageColor, alpha);
+        d.back = blend(d.back, engine::kPageColor, alpha);
+        d.ratio = contrastRatio(d.text, d.back);
+        int size = 0, weight = 0;
+        font(look, size, weight);
+        d.large = isLargeText(size, weight);
+        d.required = requiredRatio(size, weight);
+        return d;
+    }
+
+    static bool fails(const Drawn& d) { return d.ratio + 1e-9 < d.required; }
+
+    std::string kindText(bool sub, int look, int box) const {
+        std::string s = sub ? "Submenu items" : "Top-level items";
+        if (look >= 0)
+            s += " of item style " + inQuotes(p_.itemStyles.nameAt(look));
+        if (sub && box >= 0)
+            s += " in boxes of submenu style " + inQuotes(p_.smStyles.nameAt(box));
+        return s;
+    }
+
+    // The place to fix: a style that sets a colour first, then the parameter that sets one.
+    static Place placeOf(const Drawn& d, bool byOpacity) {
+        for (const auto& from : {d.textFrom, d.backFrom})
+            if (from && from->kind == Place::Kind::ItemStyle)
+                return *from;
+        if (d.backFrom && d.backFrom->kind == Place::Kind::SmStyle)
+            return *d.backFrom;
+        if (byOpacity)
+            return Place::ofParam("transparency");
+        if (d.textFrom)
+            return *d.textFrom;
+        if (d.backFrom)
+            return *d.backFrom;
+        return Place::ofParam("fontColor");
+    }
+
+    void contrast() {
+        for (const auto& [sub, look, box] : kinds_) {
+            const double alpha = opacity(sub);
+            const Drawn states[2] = {draw(sub, look, box, 0, alpha),
+                                     draw(sub, look, box, 1, alpha)};
+            for (int s = 0; s < 2; ++s) {
+                const Drawn& d = states[s];
+                if (d.picture) {
+                    const Place& place = *d.picture->from;
+                    if (seenPictures_.insert({"contrast " + place.text(), d.picture->path}).second)
+                        add(Rule::ContrastUnknown, Severity::Warning, place,
+                            kindText(sub, look, box) + ": the text lies on the picture " +
+                                inQuotes(trimmed(d.picture->path)) +
+                                ", so its contrast cannot be computed. Check it by eye.");
+                    continue;
+                }
+                if (!fails(d))
+                    continue;
+                const bool same = s == 0 && !states[1].picture && states[1].text == d.text &&
+                                  states[1].back == d.back && states[1].large == d.large;
+                if (s == 1 && !states[0].picture && states[0].text == d.text &&
+                    states[0].back == d.back && states[0].large == d.large)
+                    continue; // told with the normal state
+                const bool byOpacity = alpha < 1.0 && !fails(draw(sub, look, box, s, 1.0));
+                std::string msg =
+                    kindText(sub, look, box) + ", " +
+                    (same ? std::string("both states") : std::string(kStateNames[s]) + " state") +
+                    ": text " + hexOf(d.text) + " on " + hexOf(d.back) + " has a contrast of " +
+                    ratioText(d.ratio) + ", below the minimum of " + ratioText(d.required) +
+                    (d.large ? " for large text." : ".");
+                if (alpha < 1.0)
+                    msg += " The submenu is drawn at " +
+                           std::to_string(p_.param("transparency").value) + "% opacity.";
+                Finding f{Rule::Contrast, Severity::Error, placeOf(d, byOpacity),
+                          std::move(msg), d.ratio,         d.required};
+                out_.push_back(std::move(f));
+            }
+        }
+    }
+
+    const Project& p_;
+    const Options& o_;
+    std::vector<Finding> out_;
+    std::vector<int> path_;
+    std::set<std::tuple<bool, int, int>> kinds_; // (submenu, item style, submenu style) drawn
+    std::unordered_map<std::string, bool> exists_;
+    std::set<std::pair<std::string, std::string>> seenPictures_;
+};
+
+} // namespace
+
+std::string_view ruleName(Rule rule) {
+    switch (rule) {
+    case Rule::Contrast:
+        return "contrast";
+    case Rule::ContrastUnknown:
+        return "contrast-unknown";
+    case Rule::NameMissing:
+        return "name-missing";
+    case Rule::NameDuplicate:
+        return "name-duplicate";
+    case Rule::LinkScript:
+        return "link-script";
+    case Rule::LinkDead:
+        return "link-dead";
+    case Rule::PictureMissing:
+        return "picture-missing";
+    }
+    return {};
+}
+
+std::string_view severityName(Severity sev) {
+    return sev == Severity::Error ? "error" : "warning";
+}
+
+Place Place::ofItem(std::vector<int> path) {
+    Place p;
+    p.kind = Kind::Item;
+    p.item = std::move(path);
+    return p;
+}
+
+Place Place::ofParam(std::string_view name) {
+    Place p;
+    p.kind = Kind::Param;
+    p.param = std::string(name);
+    return p;
+}
+
+Place Place::ofItemStyle(int k) {
+    Place p;
+    p.kind = Kind::ItemStyle;
+    p.index = k;
+    return p;
+}
+
+Place Place::ofSmStyle(int k) {
+    Place p;
+    p.kind = Kind::SmStyle;
+    p.index = k;
+    return p;
+}
+
+std::string Place::text() const {
+    switch (kind) {
+    case Kind::Item: {
+        std::string s = "item:";
+        for (std::size_t i = 0; i < item.size(); ++i) {
+            if (i)
+                s += '/';
+            s += std::to_string(item[i]);
+        }
+        return s;
+    }
+    case Kind::Param:
+        return "param:" + param;
+    case Kind::ItemStyle:
+        return "itemStyle:" + std::to_string(index);
+    case Kind::SmStyle:
+        return "smStyle:" + std::to_string(index);
+    }
+    return {};
+}
+
+std::vector<Finding> checkProject(const Project& project, const Options& options) {
+    return Checker(project, options).run();
+}
+
+int errorCount(const std::vector<Finding>& findings) {
+    return static_cast<int>(std::count_if(findings.begin(), findings.end(), [](const Finding& f) {
+        return f.severity == Severity::Error;
+    }));
+}
+
+std::string picturePath(std::string_view path, std::string_view baseFolder) {
+    path = trimmed(path);
+    if (path.empty() || hasScheme(path) || path.starts_with("//") || path.starts_with("\\\\"))
+        return {};
+    std::string p(path);
+    std::replace(p.begin(), p.end(), '\\', '/');
+    if (const auto cut = p.find_first_of("?#"); cut != std::string::npos)
+        p.erase(cut);
+    std::string decoded;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        if (p[i] == '%' && i + 2 < p.size() && hexDigit(p[i + 1]) >= 0 && hexDigit(p[i + 2]) >= 0) {
+            decoded += static_cast<char>(hexDigit(p[i + 1]) * 16 + hexDigit(p[i + 2]));
+            i += 2;
+        } else {
+            decoded += p[i];
+        }
+    }
+    const bool absolute = decoded.starts_with('/') || (decoded.size() > 2 && decoded[1] == ':');
+    if (absolute || baseFolder.empty())
+        return decoded;
+    std::string base(baseFolder);
+    std::replace(base.begin(), base.end(), '\\', '/');
+    if (!base.ends_with('/'))
+        base += '/';
+    return base + decoded;
+}
+
+} // namespace menuloom::check
