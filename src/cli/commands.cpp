@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/lintcommand.h"
 #include "cli/pagecommands.h"
 #include "cli/readcommands.h"
 
@@ -55,6 +56,8 @@ const std::array kCommands = {
     Command{"convert", "IN OUT [--preview]",
             "read IN as Open does and write it again to OUT (standard output for -)", cmdConvert},
     Command{"check", "IN", "read IN and print a summary of the menu it holds", cmdCheck},
+    Command{"lint", "IN [--json]", "list the menu's faults in IN (exit 3 when one is an error)",
+            cmdLint},
 };
 
 void printHelp(std::ostream& os) {
