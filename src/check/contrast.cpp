@@ -55,8 +55,16 @@ std::string hexOf(Rgb c) {
     return s;
 }
 
+double shownRatio(double ratio) {
+    const double rounded = std::round(ratio * 100.0) / 100.0;
+    for (double minimum : {3.0, 4.5, 7.0})
+        if (ratio < minimum && rounded >= minimum)
+            return std::floor(ratio * 100.0) / 100.0;
+    return rounded;
+}
+
 std::string ratioText(double ratio) {
-    const long hundredths = static_cast<long>(std::floor(ratio * 100.0 + 1e-9));
+    const long hundredths = std::lround(shownRatio(ratio) * 100.0);
     std::string s = std::to_string(hundredths / 100) + '.';
     const long frac = hundredths % 100;
     if (frac < 10)

@@ -27,8 +27,11 @@ Rgb blend(Rgb top, Rgb under, double alpha);
 // "#RRGGBB".
 std::string hexOf(Rgb c);
 
-// A ratio as "4.48:1", cut (not rounded) to two decimals so that a failing ratio never reads as
-// the minimum.
+// A ratio to two decimals, rounded, but cut where rounding would lift a ratio below one of the
+// minimums (3, 4.5, 7) onto it, so that a failing ratio never reads as passing.
+double shownRatio(double ratio);
+
+// The shown ratio as "4.48:1".
 std::string ratioText(double ratio);
 
 } // namespace menuloom::check

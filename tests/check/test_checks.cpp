@@ -113,7 +113,7 @@ TEST(Checks, ContrastJudgesEveryDrawnStateWithTheStylesInUse) {
     auto findings = checkProject(p, kFiles);
     ASSERT_EQ(summary(findings), Lines(4, "contrast param:fontColor"));
     EXPECT_NE(findings[1].message.find("Top-level items, mouse-over state: text #777777 on "
-                                       "#DDDDDD has a contrast of 3.29:1, below the minimum of "
+                                       "#DDDDDD has a contrast of 3.3:1, below the minimum of "
                                        "4.5:1."),
               std::string::npos)
         << findings[1].message;

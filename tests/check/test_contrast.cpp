@@ -18,6 +18,8 @@ TEST(Contrast, MatchesWcagExamples) {
     EXPECT_NEAR(contrastRatio(Rgb{0, 0, 0xFF}, white), 8.59, 0.005);
     // A ratio just below the minimum never reads as the minimum.
     EXPECT_EQ(ratioText(4.4999), "4.49:1");
+    EXPECT_EQ(ratioText(2.996), "2.99:1");
+    EXPECT_EQ(ratioText(4.478), "4.48:1");
     EXPECT_EQ(ratioText(4.5), "4.5:1");
     EXPECT_EQ(ratioText(21.0), "21:1");
     EXPECT_EQ(hexOf(rgbOf(0x8000FF)), "#FF0080");
