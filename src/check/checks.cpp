@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <set>
-#include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace menuloom::check {
 
@@ -126,24 +127,31 @@ struct Drawn {
 
 class Checker {
 public:
-    Checker(const Project& project, const Options& options) : p_(project), o_(options) {}
+    Checker(const Project& project, const Options& options)
+        : p_(project), o_(options), fontColor_(project.param("fontColor")),
+          itemBackColor_(project.param("itemBackColor")),
+          itemBackImage_(project.param("itemBackImage")),
+          menuBackImage_(project.param("menuBackImage")),
+          menuBackColor_(project.param("menuBackColor")), fontStyle_(project.param("fontStyle")),
+          transparency_(project.param("transparency")) {}
 
     std::vector<Finding> run() {
         params();
         styles();
         items();
         contrast();
+        // The items' findings come in tree order already; the others are sorted before them.
         std::stable_sort(out_.begin(), out_.end(), [this](const Finding& a, const Finding& b) {
             const auto& pa = a.place;
             const auto& pb = b.place;
             if (pa.kind != pb.kind)
                 return order(pa.kind) < order(pb.kind);
-            if (pa.kind == Place::Kind::Item)
-                return pa.item < pb.item;
             if (pa.kind == Place::Kind::Param)
                 return findParam(p_.params, pa.param) < findParam(p_.params, pb.param);
             return pa.index < pb.index;
         });
+        out_.reserve(out_.size() + items_.size());
+        std::move(items_.begin(), items_.end(), std::back_inserter(out_));
         return std::move(out_);
     }
 
@@ -163,30 +171,38 @@ private:
     }
 
     void add(Rule rule, Severity sev, Place place, std::string message) {
-        out_.push_back({rule, sev, std::move(place), std::move(message), 0, 0});
+        auto& to = place.kind == Place::Kind::Item ? items_ : out_;
+        to.push_back({rule, sev, std::move(place), std::move(message), 0, 0});
     }
 
     // ----- pictures
 
-    bool exists(const std::string& file) {
-        auto [it, fresh] = exists_.try_emplace(file, false);
-        if (fresh)
-            it->second = o_.fileExists ? o_.fileExists(file) : fileOnDisk(file);
-        return it->second;
-    }
-
-    void picture(const Place& place, std::string_view path, std::string_view what) {
+    // The file a picture path names when nothing lies there; nothing when the picture is there
+    // or is an address. Each path is looked up once.
+    const std::string* missing(std::string_view path) {
         path = trimmed(path);
         if (path.empty())
-            return;
-        const std::string file = picturePath(path, o_.baseFolder);
-        if (file.empty() || exists(file))
-            return;
-        if (!seenPictures_.insert({place.text(), std::string(path)}).second)
-            return;
-        add(Rule::PictureMissing, Severity::Warning, place,
-            "The " + std::string(what) + " " + inQuotes(path) + " names no file (looked for " +
-                inQuotes(file) + ").");
+            return nullptr;
+        auto [it, fresh] = pictures_.try_emplace(std::string(path));
+        if (fresh) {
+            std::string file = picturePath(path, o_.baseFolder);
+            if (!file.empty() && !(o_.fileExists ? o_.fileExists(file) : fileOnDisk(file)))
+                it->second = std::move(file);
+        }
+        return it->second.empty() ? nullptr : &it->second;
+    }
+
+    static std::string missingText(std::string_view what, std::string_view path,
+                                   const std::string& file) {
+        return "The " + std::string(what) + " " + inQuotes(trimmed(path)) +
+               " names no file (looked for " + inQuotes(file) + ").";
+    }
+
+    // A picture of a parameter or style, told once per place and path.
+    void picture(const Place& place, std::string_view path, std::string_view what) {
+        const std::string* file = missing(path);
+        if (file && seenPictures_.insert({place.text(), std::string(trimmed(path))}).second)
+            add(Rule::PictureMissing, Severity::Warning, place, missingText(what, path, *file));
     }
 
     void params() {
@@ -236,7 +252,7 @@ private:
     // A separator's items are never drawn, so its subtree is left out with it.
     void items() {
         const ItemNode* root = p_.items.root();
-        siblings(root, path_);
+        siblings(root);
         const ItemNode* cur = root->hasChildren() ? root->child(0) : nullptr;
         path_.assign(1, 0);
         while (cur) {
@@ -244,7 +260,7 @@ private:
             if (!sep)
                 item(*cur);
             if (!sep && cur->hasChildren()) {
-                siblings(cur, path_);
+                siblings(cur);
                 cur = cur->child(0);
                 path_.push_back(0);
                 continue;
@@ -262,27 +278,40 @@ private:
 
     void item(const ItemNode& node) {
         const TItemProps& it = node.props();
-        const Place place = Place::ofItem(path_);
+        const auto place = [this] { return Place::ofItem(path_); };
         const bool top = path_.size() == 1;
+        if (const auto dup = duplicateOf_.find(&node); dup != duplicateOf_.end()) {
+            std::vector<int> other = path_;
+            other.back() = dup->second;
+            add(Rule::NameDuplicate, Severity::Warning, place(),
+                "The item's text " + inQuotes(trimmed(it.caption)) + " is also that of item " +
+                    Place::ofItem(std::move(other)).text().substr(5) +
+                    " beside it: visitors cannot tell the two apart.");
+        }
         if (trimmed(it.caption).empty() && trimmed(it.tip).empty())
-            add(Rule::NameMissing, Severity::Error, place,
+            add(Rule::NameMissing, Severity::Error, place(),
                 !trimmed(it.img1).empty() || !trimmed(it.img2).empty()
                     ? "The item shows only a picture and has no tip: a screen reader has nothing "
                       "to read. Give it a text or a tip."
                     : "The item has no text and no tip: a screen reader has nothing to read.");
         const std::string_view link = trimmed(it.link);
         if (isScriptLink(link))
-            add(Rule::LinkScript, Severity::Error, place,
+            add(Rule::LinkScript, Severity::Error, place(),
                 "The link runs a script (" + inQuotes(link.substr(0, 40)) +
                     "): it does nothing without scripts, for search engines or when opened in a "
                     "new tab.");
         else if ((link.empty() || link == "#") && !node.hasChildren())
-            add(Rule::LinkDead, Severity::Warning, place,
+            add(Rule::LinkDead, Severity::Warning, place(),
                 link.empty() ? "The item has no link and no submenu: it leads nowhere."
                              : "The item's link is only \"#\" and it has no submenu: it leads "
                                "nowhere.");
-        picture(place, it.img1, "icon");
-        picture(place, it.img2, "mouse-over icon");
+        if (const std::string* file = missing(it.img1))
+            add(Rule::PictureMissing, Severity::Warning, place(),
+                missingText("icon", it.img1, *file));
+        if (const std::string* file = missing(it.img2);
+            file && trimmed(it.img2) != trimmed(it.img1))
+            add(Rule::PictureMissing, Severity::Warning, place(),
+                missingText("mouse-over icon", it.img2, *file));
 
         const int look = p_.itemStyles.valid(it.itemStyle) ? it.itemStyle : -1;
         int box = -1;
@@ -290,27 +319,30 @@ private:
             const int32_t sm = node.parent()->props().smStyle;
             box = p_.smStyles.valid(sm) ? sm : -1;
         }
-        kinds_.emplace(!top, look, box);
+        // One key per kind of item drawn: submenu or not, item style and submenu style (each
+        // +1 so that -1, none, fits).
+        kinds_.insert((top ? 0u : 1u) | (static_cast<uint64_t>(look + 1) << 1) |
+                      (static_cast<uint64_t>(static_cast<uint32_t>(box + 1)) << 32));
     }
 
     // Duplicate texts among the items below `parent`.
-    void siblings(const ItemNode* parent, std::vector<int> path) {
-        std::unordered_map<std::string, int> first;
+    // Marks the items below `parent` whose text an earlier sibling has; item() tells them.
+    void siblings(const ItemNode* parent) {
+        auto& texts = texts_;
+        texts.clear();
         for (int i = 0; i < parent->childCount(); ++i) {
             const std::string& text = parent->child(i)->props().caption;
-            if (text == "-" || trimmed(text).empty())
-                continue;
-            auto [at, fresh] = first.try_emplace(folded(text), i);
-            if (fresh)
-                continue;
-            path.push_back(i);
-            auto other = path;
-            other.back() = at->second;
-            add(Rule::NameDuplicate, Severity::Warning, Place::ofItem(path),
-                "The item's text " + inQuotes(trimmed(text)) + " is also that of item " +
-                    Place::ofItem(other).text().substr(5) +
-                    " beside it: visitors cannot tell the two apart.");
-            path.pop_back();
+            if (text != "-" && !trimmed(text).empty())
+                texts.emplace_back(folded(text), i);
+        }
+        std::sort(texts.begin(), texts.end());
+        // Equal texts lie together, the first row of each run first.
+        std::size_t run = 0;
+        for (std::size_t i = 1; i < texts.size(); ++i) {
+            if (texts[i].first != texts[run].first)
+                run = i;
+            else
+                duplicateOf_[parent->child(texts[i].second)] = texts[run].second;
         }
     }
 
@@ -322,7 +354,7 @@ private:
             if (st.useFontColor && st.fontColorNormal != -1 && st.fontColorOver != -1)
                 return {state ? st.fontColorOver : st.fontColorNormal, Place::ofItemStyle(look)};
         }
-        const int32_t c = pairEntry(p_.param("fontColor").intList, state);
+        const int32_t c = pairEntry(fontColor_.intList, state);
         if (c != -1)
             return {c, Place::ofParam("fontColor")};
         return {};
@@ -335,7 +367,7 @@ private:
                 return {state ? st.itemBackColorOver : st.itemBackColorNormal,
                         Place::ofItemStyle(look)};
         }
-        const int32_t c = pairEntry(p_.param("itemBackColor").intList, state);
+        const int32_t c = pairEntry(itemBackColor_.intList, state);
         if (c != -1)
             return {c, Place::ofParam("itemBackColor")};
         return {};
@@ -349,7 +381,7 @@ private:
                 return PicturePick{state ? st.itemBackImageOver : st.itemBackImageNormal,
                                    Place::ofItemStyle(look)};
         }
-        std::string path = pairEntry(p_.param("itemBackImage").strList, state);
+        std::string path = pairEntry(itemBackImage_.strList, state);
         if (!trimmed(path).empty())
             return PicturePick{std::move(path), Place::ofParam("itemBackImage")};
         return std::nullopt;
@@ -361,7 +393,7 @@ private:
             if (st.useMenuBackImage && !trimmed(st.menuBackImage).empty())
                 return PicturePick{st.menuBackImage, Place::ofSmStyle(box)};
         }
-        const std::string& path = p_.param("menuBackImage").text;
+        const std::string& path = menuBackImage_.text;
         if (!trimmed(path).empty())
             return PicturePick{path, Place::ofParam("menuBackImage")};
         return std::nullopt;
@@ -373,14 +405,14 @@ private:
             if (st.useMenuBackColor && st.menuBackColor != -1)
                 return {st.menuBackColor, Place::ofSmStyle(box)};
         }
-        const int32_t c = p_.param("menuBackColor").num;
+        const int32_t c = menuBackColor_.num;
         if (c != -1)
             return {c, Place::ofParam("menuBackColor")};
         return {};
     }
 
     void font(int look, int& size, int& weight) const {
-        const TPropType& f = p_.param("fontStyle");
+        const TPropType& f = fontStyle_;
         size = f.num;
         weight = f.flag;
         if (look >= 0 && p_.itemStyles.at(look).useFontStyle) {
@@ -398,7 +430,7 @@ private:
     double opacity(bool sub) const {
         if (!sub)
             return 1.0;
-        return std::clamp(p_.param("transparency").value, 0, 100) / 100.0;
+        return std::clamp(transparency_.value, 0, 100) / 100.0;
     }
 
     Drawn draw(bool sub, int look, int box, int state, double alpha) const {
@@ -460,7 +492,12 @@ private:
     }
 
     void contrast() {
-        for (const auto& [sub, look, box] : kinds_) {
+        std::vector<uint64_t> kinds(kinds_.begin(), kinds_.end());
+        std::sort(kinds.begin(), kinds.end());
+        for (uint64_t key : kinds) {
+            const bool sub = key & 1u;
+            const int look = static_cast<int>((key >> 1) & 0x7FFFFFFFu) - 1;
+            const int box = static_cast<int>(key >> 32) - 1;
             const double alpha = opacity(sub);
             const Drawn states[2] = {draw(sub, look, box, 0, alpha),
                                      draw(sub, look, box, 1, alpha)};
@@ -490,8 +527,8 @@ private:
                     ratioText(d.ratio) + ", below the minimum of " + ratioText(d.required) +
                     (d.large ? " for large text." : ".");
                 if (alpha < 1.0)
-                    msg += " The submenu is drawn at " +
-                           std::to_string(p_.param("transparency").value) + "% opacity.";
+                    msg += " The submenu is drawn at " + std::to_string(transparency_.value) +
+                           "% opacity.";
                 Finding f{Rule::Contrast, Severity::Error, placeOf(d, byOpacity),
                           std::move(msg), d.ratio,         d.required};
                 out_.push_back(std::move(f));
@@ -501,10 +538,16 @@ private:
 
     const Project& p_;
     const Options& o_;
-    std::vector<Finding> out_;
+    // The parameters the contrast reads, looked up once.
+    const TPropType &fontColor_, &itemBackColor_, &itemBackImage_, &menuBackImage_, &menuBackColor_,
+        &fontStyle_, &transparency_;
+    std::vector<Finding> out_;   // findings on parameters and styles
+    std::vector<Finding> items_; // findings on items, in tree order
     std::vector<int> path_;
-    std::set<std::tuple<bool, int, int>> kinds_; // (submenu, item style, submenu style) drawn
-    std::unordered_map<std::string, bool> exists_;
+    std::unordered_set<uint64_t> kinds_;                    // the kinds of item drawn (see item())
+    std::vector<std::pair<std::string, int>> texts_;        // scratch of siblings()
+    std::unordered_map<const ItemNode*, int> duplicateOf_;  // item: row of the first with its text
+    std::unordered_map<std::string, std::string> pictures_; // path: the missing file, or ""
     std::set<std::pair<std::string, std::string>> seenPictures_;
 };
 
