@@ -520,21 +520,50 @@ private:
                     states[0].back == d.back && states[0].large == d.large)
                     continue; // told with the normal state
                 const bool byOpacity = alpha < 1.0 && !fails(draw(sub, look, box, s, 1.0));
-                std::string msg =
-                    kindText(sub, look, box) + ", " +
+                std::string detail =
                     (same ? std::string("both states") : std::string(kStateNames[s]) + " state") +
                     ": text " + hexOf(d.text) + " on " + hexOf(d.back) + " has a contrast of " +
                     ratioText(d.ratio) + ", below the minimum of " + ratioText(d.required) +
                     (d.large ? " for large text." : ".");
                 if (alpha < 1.0)
-                    msg += " The submenu is drawn at " + std::to_string(transparency_.value) +
-                           "% opacity.";
-                Finding f{Rule::Contrast, Severity::Error, placeOf(d, byOpacity),
-                          std::move(msg), d.ratio,         d.required};
-                out_.push_back(std::move(f));
+                    detail += " The submenu is drawn at " + std::to_string(transparency_.value) +
+                              "% opacity.";
+                // Kinds of item that show the same fault through the same place are told once.
+                Place place = placeOf(d, byOpacity);
+                auto [at, fresh] =
+                    contrastGroups_.try_emplace(place.text() + '\n' + detail, contrast_.size());
+                if (fresh)
+                    contrast_.push_back({{},
+                                         std::move(detail),
+                                         Finding{Rule::Contrast,
+                                                 Severity::Error,
+                                                 std::move(place),
+                                                 {},
+                                                 d.ratio,
+                                                 d.required}});
+                contrast_[at->second].kinds.push_back(kindText(sub, look, box));
             }
         }
+        for (auto& group : contrast_) {
+            std::string subject;
+            for (std::size_t i = 0; i < group.kinds.size(); ++i) {
+                std::string kind = group.kinds[i];
+                if (i > 0) {
+                    subject += i + 1 == group.kinds.size() ? " and " : ", ";
+                    kind[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(kind[0])));
+                }
+                subject += kind;
+            }
+            group.finding.message = subject + ", " + group.detail;
+            out_.push_back(std::move(group.finding));
+        }
     }
+
+    struct ContrastGroup {
+        std::vector<std::string> kinds; // the kinds of item, as kindText() names them
+        std::string detail;
+        Finding finding;
+    };
 
     const Project& p_;
     const Options& o_;
@@ -549,6 +578,8 @@ private:
     std::unordered_map<const ItemNode*, int> duplicateOf_;  // item: row of the first with its text
     std::unordered_map<std::string, std::string> pictures_; // path: the missing file, or ""
     std::set<std::pair<std::string, std::string>> seenPictures_;
+    std::vector<ContrastGroup> contrast_;
+    std::unordered_map<std::string, std::size_t> contrastGroups_; // place and detail: group
 };
 
 } // namespace
