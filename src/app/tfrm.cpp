@@ -1,6 +1,7 @@
 #include "app/tfrm.h"
 
 #include "app/apptitle.h"
+#include "app/checkspanel.h"
 #include "app/document.h"
 #include "app/itemeditor.h"
 #include "app/logo.h"
@@ -8,6 +9,7 @@
 #include "output/pagewriter.h"
 #include "ui/props/dgprops.h"
 #include "ui/props/valueeditors.h"
+#include "ui/styles/styledialogbase.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,7 +29,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -294,14 +299,30 @@ QWidget* Tfrm::buildEditingArea() {
     propsLayout_->addLayout(captionRow);
     DGProps = new ui::DGProps(document_, props);
     propsLayout_->addWidget(DGProps, 3);
-    mmNote = new QPlainTextEdit(props);
+    // The hint and the checks share the place under the grid, one tab each.
+    tabNotes = new QTabWidget(props);
+    tabNotes->setObjectName(QStringLiteral("tabNotes"));
+    tabNotes->setDocumentMode(true);
+    mmNote = new QPlainTextEdit(tabNotes);
     mmNote->setObjectName(QStringLiteral("mmNote"));
     mmNote->setReadOnly(true);
     mmNote->setAccessibleName(QStringLiteral("Hint"));
     mmNote->setPlaceholderText(QStringLiteral("Select a property to read what it does."));
-    mmNote->setMinimumHeight(64);
-    mmNote->setMaximumHeight(110);
-    propsLayout_->addWidget(mmNote, 1);
+    checks = new ChecksPanel(document_, tabNotes);
+    tabNotes->addTab(mmNote, QStringLiteral("Hint"));
+    tabNotes->addTab(checks, QString());
+    tabNotes->setMinimumHeight(96);
+    tabNotes->setMaximumHeight(170);
+    propsLayout_->addWidget(tabNotes, 1);
+    auto countChecks = [this](int count) {
+        tabNotes->setTabText(1, QStringLiteral("Checks (%1)").arg(count));
+        const int errors = check::errorCount(checks->findings());
+        tabNotes->setTabToolTip(
+            1, QStringLiteral("%1 errors, %2 warnings").arg(errors).arg(count - errors));
+    };
+    countChecks(static_cast<int>(checks->findings().size()));
+    connect(checks, &ChecksPanel::countChanged, this, countChecks);
+    connect(checks, &ChecksPanel::placeActivated, this, &Tfrm::goToPlace);
     props->setMinimumWidth(340);
     connect(eFilter, &QLineEdit::textChanged, DGProps, &ui::DGProps::setFilter);
     connect(DGProps, &ui::DGProps::rowSelected, this, &Tfrm::DGPropsSelectCell);
@@ -524,6 +545,45 @@ void Tfrm::DGPropsSelectCell(int row) {
     hint.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     mmNote->clear();
     mmNote->setPlainText(hint);
+}
+
+void Tfrm::goToPlace(const check::Place& place) {
+    const model::Project& project = document_.project();
+    switch (place.kind) {
+    case check::Place::Kind::Item: {
+        model::ItemNode* node = document_.mutableProject().items.root();
+        for (int row : place.item) {
+            if (row < 0 || row >= node->childCount())
+                return;
+            node = node->child(row);
+        }
+        itemEditor_->selectItem(node);
+        itemEditor_->treeView()->setFocus();
+        return;
+    }
+    case check::Place::Kind::Param: {
+        const int row = model::findParam(project.params, place.param);
+        if (row < 0)
+            return;
+        if (DGProps->isRowHidden(row))
+            eFilter->clear();
+        const QModelIndex index = DGProps->model()->index(row, 0);
+        DGProps->setCurrentIndex(index);
+        DGProps->scrollTo(index);
+        DGProps->setFocus();
+        tabNotes->setCurrentWidget(mmNote);
+        return;
+    }
+    case check::Place::Kind::ItemStyle:
+    case check::Place::Kind::SmStyle: {
+        const bool item = place.kind == check::Place::Kind::ItemStyle;
+        QDialog* dialog = item ? itemStyles_ : submenuStyles_;
+        if (auto* styles = qobject_cast<ui::StyleDialogBase*>(dialog))
+            styles->selectStyle(place.index);
+        openStyleDialog(dialog);
+        return;
+    }
+    }
 }
 
 void Tfrm::aboutClick() {

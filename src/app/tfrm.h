@@ -4,6 +4,7 @@
 
 #include "app/designer.h"
 #include "app/previewbrowser.h"
+#include "check/checks.h"
 
 #include <QMainWindow>
 
@@ -17,6 +18,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
+class QTabWidget;
 class QVBoxLayout;
 
 namespace menuloom::ui {
@@ -27,6 +29,7 @@ class ValueEditors;
 namespace menuloom::app {
 
 class Document;
+class ChecksPanel;
 class ItemEditor;
 class Prompter;
 
@@ -73,6 +76,8 @@ public:
     QComboBox* cbPreviewWidth = nullptr; // "Desktop", "Tablet", "Phone"
     QFrame* pnlPreview = nullptr;
     QPlainTextEdit* mmNote = nullptr;
+    QTabWidget* tabNotes = nullptr; // the hint and the checks
+    ChecksPanel* checks = nullptr;
     QLineEdit* eFilter = nullptr;
     ui::DGProps* DGProps = nullptr;
     ui::ValueEditors* valueEditors = nullptr;
@@ -117,6 +122,9 @@ private:
     void aboutClick();
     void DGPropsSelectCell(int row);
     void openStyleDialog(QDialog* dialog);
+    // Shows the place of a finding: the item in the tree, the parameter's row in the grid, or the
+    // style dialog with that style selected.
+    void goToPlace(const check::Place& place);
 
     Document& document_;
     Prompter& prompter_;
