@@ -1,6 +1,7 @@
 #include "app/checkspanel.h"
 
-#include "app/document.h"
+#include "doc/document.h"
+#include "widgets/conversions.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -11,11 +12,9 @@
 
 namespace menuloom::app {
 
-namespace {
+using widgets::fromModel;
 
-QString fromModel(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+namespace {
 
 // A small mark for the row: a red disc for an error, an amber triangle for a warning, each with
 // a white stroke, drawn rather than taken from the platform so that both look alike everywhere.

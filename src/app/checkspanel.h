@@ -12,9 +12,13 @@ class QListWidget;
 class QListWidgetItem;
 class QStackedWidget;
 
+namespace menuloom::doc {
+class Document;
+} // namespace menuloom::doc
+
 namespace menuloom::app {
 
-class Document;
+using doc::Document;
 
 class ChecksPanel : public QWidget {
     Q_OBJECT

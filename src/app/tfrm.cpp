@@ -2,14 +2,15 @@
 
 #include "app/apptitle.h"
 #include "app/checkspanel.h"
-#include "app/document.h"
 #include "app/itemeditor.h"
 #include "app/logo.h"
-#include "app/prompter.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
 #include "output/pagewriter.h"
 #include "ui/props/dgprops.h"
 #include "ui/props/valueeditors.h"
 #include "ui/styles/styledialogbase.h"
+#include "widgets/backgroundtile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,7 +46,7 @@ namespace {
 // The window's background: the tile repeated.
 class Backdrop : public QWidget {
 public:
-    explicit Backdrop(QWidget* parent) : QWidget(parent), tile_(Tfrm::backgroundTile()) {}
+    explicit Backdrop(QWidget* parent) : QWidget(parent), tile_(widgets::backgroundTile()) {}
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -132,17 +133,6 @@ QSplitter::handle:horizontal { width: 6px; }
 )";
 
 } // namespace
-
-QPixmap Tfrm::backgroundTile() {
-    QImage tile(50, 50, QImage::Format_RGB32);
-    tile.fill(Qt::white);
-    const QRgb line = qRgb(246, 246, 246);
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 50; ++x)
-            if (x % 5 == 0 || y % 5 == 0)
-                tile.setPixel(x, y, line);
-    return QPixmap::fromImage(tile);
-}
 
 Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const BrowserFactory& browsers,
            const QString& settingsPath, QWidget* parent)

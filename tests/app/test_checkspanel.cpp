@@ -3,10 +3,10 @@
 
 #include "app/checkspanel.h"
 #include "app/designer.h"
-#include "app/document.h"
 #include "app/fakeprompter.h"
 #include "app/itemeditor.h"
 #include "app/tfrm.h"
+#include "doc/document.h"
 #include "testsupport.h"
 #include "ui/props/dgprops.h"
 
@@ -25,7 +25,7 @@ namespace {
 
 struct Window {
     app::testing::Folders dirs;
-    app::Document document;
+    doc::Document document;
     FakePrompter prompter;
     FakeBrowsers browsers;
     std::unique_ptr<app::Tfrm> frm;
