@@ -51,5 +51,9 @@ void BM_CheckBesideWriter(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_CheckBesideWriter)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckBesideWriter)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -65,6 +65,7 @@ ChecksPanel::ChecksPanel(const Document& document, QWidget* parent)
     list_->setWordWrap(true);
     list_->setTextElideMode(Qt::ElideNone);
     list_->setIconSize(QSize(14, 14));
+    list_->setSpacing(1);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     pages_->addWidget(lblClean_);

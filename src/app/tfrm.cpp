@@ -128,6 +128,8 @@ QFrame#pnlUpdate { background: #ffffff; border: 1px solid #d8dde6; border-radius
 QFrame#pnlPreview { background: #ffffff; border: 1px solid #c9d0db; }
 QPlainTextEdit#mmNote { background: #f7f8fa; border: 1px solid #e1e5eb; border-radius: 4px;
                         color: #3f4a5c; }
+QListWidget#lbChecks, QLabel#lblChecksClean { background: #f7f8fa; border: 1px solid #e1e5eb;
+                                              border-radius: 4px; color: #3f4a5c; }
 QSplitter::handle:vertical { height: 6px; }
 QSplitter::handle:horizontal { width: 6px; }
 )";

@@ -119,6 +119,25 @@ private slots:
         row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         QTRY_COMPARE(w.frm->itemEditor()->selectedItem(), w.top(2));
     }
+
+    // With MENULOOM_SHOT_DIR set: a picture of the window with the Checks tab open on a menu
+    // with a finding of each severity, for a person to look at.
+    void screenshot() {
+        const QString dir = qEnvironmentVariable("MENULOOM_SHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("MENULOOM_SHOT_DIR not set");
+        Window w;
+        const QString file = w.dirs.work.filePath("menu.js");
+        QVERIFY(app::testing::writeMenu(file, {"Home", "Products", "Products", ""}));
+        QVERIFY(w.frm->designer().openProject(file));
+        model::TPropType color = w.document.project().param("fontColor");
+        color.intList = {0xAAAAAA, -1};
+        w.document.setParam(model::findParam(w.document.project().params, "fontColor"), color);
+        w.frm->checks->refresh();
+        w.frm->tabNotes->setCurrentWidget(w.frm->checks);
+        QVERIFY(QTest::qWaitForWindowExposed(w.frm.get()));
+        QVERIFY(w.frm->grab().save(dir + "/checks.png"));
+    }
 };
 
 QTEST_MAIN(TestChecksPanel)
