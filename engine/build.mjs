@@ -23,19 +23,26 @@ try {
   process.exit(1);
 }
 
-const bundled = await build({
-  entryPoints: [path.join(here, 'src', 'main.js')],
-  bundle: true,
-  format: 'iife',
-  target: 'es2020',
-  write: false,
-  legalComments: 'none',
-  banner: { js: "/* zelmenu.js, the Menuloom menu engine (readable bundle of engine/src) */\n'use strict';" },
-  logLevel: 'error',
-});
-const readable = bundled.outputFiles[0].text;
+// The readable bundle, and one with esbuild's rewriting of the syntax (constants inlined across
+// modules), which terser then makes smaller than it makes the readable one.
+const bundle = async (minifySyntax) =>
+  (
+    await build({
+      entryPoints: [path.join(here, 'src', 'main.js')],
+      bundle: true,
+      format: 'iife',
+      target: 'es2020',
+      write: false,
+      legalComments: 'none',
+      minifySyntax,
+      banner: { js: "/* zelmenu.js, the Menuloom menu engine (readable bundle of engine/src) */\n'use strict';" },
+      logLevel: 'error',
+    })
+  ).outputFiles[0].text;
+const readable = await bundle(false);
+const compact = await bundle(true);
 
-const result = await minify(readable, {
+const result = await minify(compact, {
   ecma: 2020,
   // pure_getters: the engine reads no property for its side effects, so unused or repeated
   // reads may go.

@@ -41,6 +41,8 @@ const BASE_RULES = [
   '.zm-menu.zm-collapsed.zm-shown>.zm-bar{display:flex;flex-direction:column}',
   '.zm-menu.zm-collapsed .zm-box{position:static!important;width:auto;max-height:none!important;margin-inline-start:1.25em}',
   '.zm-menu.zm-collapsed .zm-list{overflow:visible}',
+  // Targets a finger can hit where the primary pointer is coarse, as in the collapsed list.
+  '@media (pointer:coarse){.zm-item,.zm-exp{min-height:44px;min-width:44px}.zm-link{min-width:44px}}',
   '.zm-menu.zm-collapsed .zm-item{min-height:44px}',
   '.zm-menu.zm-collapsed .zm-exp{min-width:44px}',
   '.zm-menu.zm-collapsed .zm-sep-v>.zm-line{flex:1;height:1px}',
@@ -110,25 +112,28 @@ export const rulesMethods = {
     const c = this._cfg;
     const k = '.' + this._cls;
     const p = c.itemPadding;
-    const r = [];
     const align = (a) => 'text-align:' + (a || 'start');
-    r.push(`${k}.zm-bar,${k}>.zm-list{padding:${c.itemSpacing}px;gap:${c.itemSpacing}px;cursor:default}`);
-    r.push(`${k}.zm-bar,${k}.zm-box{${this._boxDecls(c)}}`);
     const shadow = c.shadowLen > 0 ? `box-shadow:${c.shadowLen}px ${c.shadowLen}px 0 ${c.shadowColor || '#808080'};` : '';
-    r.push(`${k}.zm-box{opacity:${c.transparency / 100};${shadow}}`);
-    r.push(`${k} .zm-item{padding:${p}px;cursor:${c.itemCursor}}`);
-    // An item with a link and a submenu: the link and the button share its padding.
-    r.push(`${k} .zm-split{padding:0}`);
-    r.push(`${k} .zm-split>.zm-link{padding:${p}px;padding-inline-end:0}`);
-    r.push(`${k} .zm-split>.zm-exp{padding:${p}px;padding-inline-start:.35em}`);
-    r.push(`.zm-toggle.${this._cls}-sg{padding:${Math.max(p, 4)}px ${Math.max(p, 10)}px;cursor:${c.itemCursor}}`);
-    r.push(`${k}.zm-bar>li>.zm-item .zm-text{${align(c.itemAlign)}}`);
-    r.push(`${k}>.zm-list>li>.zm-item .zm-text{${align(c.subMenuAlign)}}`);
+    // The button is at least 24 px wide as a target without moving anything: where its arrow
+    // and padding are narrower, it reaches back over the end of the link.
+    const e = `max(0px,${24 - p}px - .35em)`;
+    const r = [
+      `${k}.zm-bar,${k}>.zm-list{padding:${c.itemSpacing}px;gap:${c.itemSpacing}px;cursor:default}`,
+      `${k}.zm-bar,${k}.zm-box{${this._boxDecls(c)}}`,
+      `${k}.zm-box{opacity:${c.transparency / 100};${shadow}}`,
+      `${k} .zm-item{padding:${p}px;cursor:${c.itemCursor}}`,
+      // An item with a link and a submenu: the link and the button share its padding.
+      `${k} .zm-split{padding:0}`,
+      `${k} .zm-split>.zm-link{padding:${p}px;padding-inline-end:0}`,
+      `${k} .zm-split>.zm-exp{padding:${p}px;padding-inline-start:calc(.35em + ${e});margin-inline-start:calc(-1 * ${e})}`,
+      `.zm-toggle.${this._cls}-sg{padding:${Math.max(p, 4)}px ${Math.max(p, 10)}px;cursor:${c.itemCursor}}`,
+      `${k}.zm-bar>li>.zm-item .zm-text{${align(c.itemAlign)}}`,
+      `${k}>.zm-list>li>.zm-item .zm-text{${align(c.subMenuAlign)}}`,
+    ];
     for (let i = -1; i < this._itemStyles.length; i++) {
       const L = this._look(i);
       const s = `.${this._cls}-s${i < 0 ? 'g' : i}`;
-      r.push(`${s}{${this._itemDecls(L, false)}}`);
-      r.push(`${s}.zm-over,.zm-toggle${s}:hover{${this._itemDecls(L, true)}}`);
+      r.push(`${s}{${this._itemDecls(L, false)}}`, `${s}.zm-over,.zm-toggle${s}:hover{${this._itemDecls(L, true)}}`);
     }
     for (let i = 0; i < this._menuStyles.length; i++) r.push(`${k}.zm-box.${this._cls}-m${i}{${this._boxDecls(this._boxLook(i))}}`);
     // Separators: a picture at its size or as given, or a line of the text colour.
@@ -137,17 +142,19 @@ export const rulesMethods = {
     const thick = (prop, img, n) => `${prop}:` + (img ? (n ? n + 'px' : 'auto') : (n || 1) + 'px;background:currentColor');
     const w = c.separatorWidth;
     const vh = c.separatorVHeight;
-    r.push(`${k} .zm-sep-h{padding:${p}px 0;justify-content:${a === 'left' ? 'flex-start' : a === 'right' ? 'flex-end' : 'center'};color:${sepColor}}`);
-    r.push(`${k} .zm-sep-h>.zm-line{width:${w.n > 0 ? cssLen(w) : '100%'};${thick('height', c.separatorImage, c.separatorHeight)}}`);
-    r.push(`${k} .zm-sep-v{padding:0 ${p}px;align-items:center;color:${sepColor}}`);
-    r.push(`${k} .zm-sep-v>.zm-line{${vh.n > 0 ? 'height:' + cssLen(vh) : 'align-self:stretch'};${thick('width', c.separatorVImage, c.separatorVWidth)}}`);
     // Drawn arrows: triangles in the text colour, towards the end of the line (its start
     // border drawn) or down (its top border).
     const aw = c.arrowWidth;
     const ah = c.arrowHeight;
-    r.push(`${k} .zm-drawn{width:0;height:0;border:solid transparent}`);
-    r.push(`${k} .zm-drawn.zm-to-e{border-width:${(ah || 8) / 2}px 0;border-inline-start:${aw || 4}px solid currentColor}`);
-    r.push(`${k} .zm-drawn.zm-to-d{border-width:${ah || 4}px ${(aw || 8) / 2}px 0;border-top-color:currentColor}`);
+    r.push(
+      `${k} .zm-sep-h{padding:${p}px 0;justify-content:${a === 'left' ? 'flex-start' : a === 'right' ? 'flex-end' : 'center'};color:${sepColor}}`,
+      `${k} .zm-sep-h>.zm-line{width:${w.n > 0 ? cssLen(w) : '100%'};${thick('height', c.separatorImage, c.separatorHeight)}}`,
+      `${k} .zm-sep-v{padding:0 ${p}px;align-items:center;color:${sepColor}}`,
+      `${k} .zm-sep-v>.zm-line{${vh.n > 0 ? 'height:' + cssLen(vh) : 'align-self:stretch'};${thick('width', c.separatorVImage, c.separatorVWidth)}}`,
+      `${k} .zm-drawn{width:0;height:0;border:solid transparent}`,
+      `${k} .zm-drawn.zm-to-e{border-width:${(ah || 8) / 2}px 0;border-inline-start:${aw || 4}px solid currentColor}`,
+      `${k} .zm-drawn.zm-to-d{border-width:${ah || 4}px ${(aw || 8) / 2}px 0;border-top-color:currentColor}`,
+    );
     return r;
   },
 
