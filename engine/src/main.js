@@ -29,7 +29,10 @@
  *
  * Mouse: hovering opens and closes the boxes, with a grace while the pointer heads for an
  * open box across other items. Touch: a tap on a button opens or closes its submenu, a tap
- * on a link follows it.
+ * on a link follows it, a tap outside closes them; each event's pointer decides, so a touch
+ * laptop's mouse still opens by hovering. A disclosure button is a target at least 24 px
+ * wide; where the primary pointer is coarse, every target of the bar and the boxes is at
+ * least 44 x 44 px.
  *
  * Keys: Tab and Shift+Tab go through the links and buttons of the levels that are open;
  * Enter or Space on a button opens or closes its submenu; Escape closes the innermost open
@@ -43,6 +46,13 @@
  * submenus open in place below their items; every item is then at least 44 px tall. The
  * fit is checked again whenever the window changes size. A box taller than the window is
  * capped at its height and scrolls.
+ *
+ * Pages without scripts: a page may hold static links, <nav id="zelmenu-static">, right
+ * before the data file's script tag. Loading this file puts the class zel-js on the root
+ * element, under which the links' own style sheet hides them; the drawn menu then takes their
+ * place and they are taken out. A data file's script tag with data-zel-root="../" (a page in a
+ * sub-folder of a site) puts that prefix before every address that is still relative after
+ * pathPrefix, so that it points where it points from the site's root.
  *
  * The engine's own properties and methods start with an underscore (node._btn, this._open):
  * the minifier shortens exactly those, so a name without one is left as it is, as the names
@@ -60,23 +70,26 @@ function currentAnchor(doc) {
   return all.length ? all[all.length - 1] : null;
 }
 
-function zel_init() {
+// Reads the data file's variables into a new menu, and hands it to `fn` with the document and
+// the data file's script element when it has items.
+function start(fn) {
   guard(() => {
     const doc = root.document;
     const anchor = currentAnchor(doc);
-    const menu = new Menu(readGlobals(root), doc.baseURI);
-    if (!menu._roots.length) return;
+    const menu = new Menu(readGlobals(root), doc.baseURI, anchor);
+    if (menu._roots.length) fn(menu, doc, anchor);
+  });
+}
+
+function zel_init() {
+  start((menu, doc, anchor) => {
     if (doc.body) menu._draw(doc, anchor);
     else doc.addEventListener('DOMContentLoaded', () => guard(() => menu._draw(doc, null)), { once: true });
   });
 }
 
 function zel_initFrame(id, topFrame, subFrame, vertical) {
-  guard(() => {
-    const doc = root.document;
-    const anchor = currentAnchor(doc);
-    const menu = new Menu(readGlobals(root), doc.baseURI);
-    if (!menu._roots.length) return;
+  start((menu, doc, anchor) => {
     const frames = findFrames(root, id);
     const ti = toInt(topFrame);
     const si = toInt(subFrame);
@@ -101,6 +114,10 @@ function zel_initFrame(id, topFrame, subFrame, vertical) {
     }
   });
 }
+
+// Once scripts run, a page's static links for visitors without them (the style sheet that
+// comes with them hides them under this class) give way to the drawn menu.
+guard(() => root.document.documentElement.classList.add('zel-js'));
 
 // Loaded twice: the first copy's functions stay.
 if (!(typeof root.zel_init === 'function' && root.zel_init.zelmenu)) {

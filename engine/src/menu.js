@@ -15,10 +15,13 @@ import { framesMethods } from './frames.js';
 let menuCount = 0;
 
 export class Menu {
-  constructor(raw, baseURI) {
+  // `anchor` is the data file's script element; its data-zel-root names the site's root from
+  // the page's folder ("../" in a sub-folder), put before every relative address.
+  constructor(raw, baseURI, anchor) {
     this._id = ++menuCount;
     this._cls = 'zm' + this._id;
     this._base = baseURI;
+    this._root = (anchor && anchor.getAttribute('data-zel-root')) || '';
     const c = (this._cfg = readConfig(raw));
     this._itemStyles = Array.isArray(raw.itemStyles) ? raw.itemStyles : [];
     this._menuStyles = Array.isArray(raw.menuStyles) ? raw.menuStyles : [];
@@ -72,8 +75,8 @@ export class Menu {
   }
 
   // An address from the data file: backslashes made slashes, a drive path a file address,
-  // a relative one put after pathPrefix, all resolved against the data file's page. Kept,
-  // since the same pictures recur on many items.
+  // a relative one put after pathPrefix and, if still relative, after the site's root, all
+  // resolved against the data file's page. Kept, since the same pictures recur on many items.
   _url(path) {
     if (!path) return '';
     let u = this._urls.get(path);
@@ -82,6 +85,7 @@ export class Menu {
       if (/^[a-z]:\//i.test(p)) u = 'file:///' + p;
       else {
         if (isRelative(p)) p = this._cfg.pathPrefix + p;
+        if (isRelative(p)) p = this._root + p;
         try {
           u = new URL(p, this._base).href;
         } catch (e) {
@@ -149,6 +153,10 @@ export class Menu {
     this._wrap = wrap;
     if (anchor && anchor.parentNode && anchor.parentNode !== doc.head && anchor.parentNode !== doc.documentElement) {
       anchor.parentNode.insertBefore(wrap, anchor.nextSibling);
+      // The page's static links, right before the data file: the drawn menu takes their place,
+      // so that the page has one navigation landmark.
+      const links = anchor.previousElementSibling;
+      if (links && links.id === 'zelmenu-static') links.remove();
     } else if (doc.body) {
       doc.body.insertBefore(wrap, doc.body.firstChild);
     } else {
