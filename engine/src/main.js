@@ -50,7 +50,8 @@
  * Pages without scripts: a page may hold static links, <nav id="zelmenu-static">, right
  * before the data file's script tag. Loading this file puts the class zel-js on the root
  * element, under which the links' own style sheet hides them; the drawn menu then takes their
- * place and they are taken out. A data file's script tag with data-zel-root="../" (a page in a
+ * place and they are taken out (when no menu has replaced them once the page has loaded,
+ * the class goes again and they show). A data file's script tag with data-zel-root="../" (a page in a
  * sub-folder of a site) puts that prefix before every address that is still relative after
  * pathPrefix, so that it points where it points from the site's root.
  *
@@ -117,7 +118,11 @@ function zel_initFrame(id, topFrame, subFrame, vertical) {
 
 // Once scripts run, a page's static links for visitors without them (the style sheet that
 // comes with them hides them under this class) give way to the drawn menu.
-guard(() => root.document.documentElement.classList.add('zel-js'));
+const scripted = root.document.documentElement.classList;
+scripted.add('zel-js');
+// Static links that no menu replaced by the time the page has loaded (a data file that did
+// not load, or has no items) are the page's navigation: shown again.
+root.addEventListener('load', () => root.document.getElementById('zelmenu-static') && scripted.remove('zel-js'));
 
 // Loaded twice: the first copy's functions stay.
 if (!(typeof root.zel_init === 'function' && root.zel_init.zelmenu)) {

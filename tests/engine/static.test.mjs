@@ -100,3 +100,16 @@ test('static links give way to the drawn menu, whose relative links and pictures
   const absolute = await openPost([['menuItems', ITEMS], ['pathPrefix', '"/shop/"']]);
   assert.equal(absolute.links.Home, `${base}/shop/index.html`, 'a root-relative prefix takes no site root');
 });
+
+test('static links stay the navigation when the data file does not load', async () => {
+  const page = await browser.context.newPage();
+  await page.route('**/zel_data.js', (route) => route.fulfill({ status: 404, body: '' }));
+  await page.goto(`${server.base}/site/blog/post.html`);
+  const seen = await page.evaluate(() => ({
+    js: document.documentElement.classList.contains('zel-js'),
+    shown: getComputedStyle(document.getElementById('zelmenu-static')).display,
+    drawn: document.querySelectorAll('nav.zm-menu').length,
+  }));
+  assert.deepEqual(seen, { js: false, shown: 'block', drawn: 0 });
+  await page.close();
+});
