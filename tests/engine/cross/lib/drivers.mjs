@@ -111,6 +111,23 @@ function freePort() {
   });
 }
 
+// Waits until the driver accepts connections on the port (it takes a moment to start).
+async function listening(port, driver) {
+  for (let i = 0; i < 200; i++) {
+    if (driver.exitCode !== null) throw new Error(`WebKitWebDriver exited with status ${driver.exitCode}`);
+    const ok = await new Promise((resolve) => {
+      const c = net.connect(port, '127.0.0.1', () => {
+        c.end();
+        resolve(true);
+      });
+      c.on('error', () => resolve(false));
+    });
+    if (ok) return;
+    await sleep(50);
+  }
+  throw new Error(`WebKitWebDriver is not listening on port ${port}`);
+}
+
 // WebDriver's key codes.
 const WD_KEYS = {
   Tab: '\uE004', Enter: '\uE007', Escape: '\uE00C', Space: ' ', Home: '\uE011', End: '\uE010',
@@ -127,18 +144,11 @@ async function launchWebKit() {
   };
   let s;
   try {
-    for (let i = 0; ; i++) {
-      try {
-        s = await WebDriver.newSession({
-          hostname: '127.0.0.1', port, logLevel: 'silent', connectionRetryCount: 0,
-          capabilities: { 'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] } },
-        });
-        break;
-      } catch (e) {
-        if (i > 40 || !/ECONNREFUSED|fetch failed/.test(String(e && e.message))) throw e;
-        await sleep(100);
-      }
-    }
+    await listening(port, driver);
+    s = await WebDriver.newSession({
+      hostname: '127.0.0.1', port, logLevel: 'silent', connectionRetryCount: 0,
+      capabilities: { 'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] } },
+    });
   } catch (e) {
     stop();
     throw e;
