@@ -22,25 +22,28 @@ const within = (promise, ms, what) => {
 };
 const oneLine = (e) => String((e && e.message) || e).split('\n').filter((l) => l.trim()).slice(0, 6).join(' | ');
 
+// Starts an engine's browser; the result says what it got or why not. The next engine starts
+// while the tests run in the current one, since a start takes many seconds on a busy machine.
+const starting = {};
+function start(engine) {
+  if (!engine || starting[engine]) return;
+  starting[engine] = !fs.existsSync(ENGINES[engine].binary)
+    ? Promise.resolve({ why: `${ENGINES[engine].binary} not found (Debian package: ${ENGINES[engine].package})` })
+    : within(launch(engine), 90000, `${engine}: start`).then((b) => ({ b }), (e) => ({ why: `did not start: ${oneLine(e)}` }));
+}
+
 const dir = exportPages();
 const server = await startServer(dir);
 const counts = {};
 const started = Date.now();
 try {
-  for (const engine of chosen) {
+  for (const [i, engine] of chosen.entries()) {
     const c = (counts[engine] = { passed: 0, failed: 0, skipped: 0 });
     const t0 = Date.now();
-    let b = null;
-    if (!fs.existsSync(ENGINES[engine].binary)) {
-      console.log(`# ${engine}: ${ENGINES[engine].binary} not found (Debian package: ${ENGINES[engine].package})`);
-    } else {
-      try {
-        b = await within(launch(engine), 60000, `${engine}: start`);
-        console.log(`# ${engine}: ${b.version}`);
-      } catch (e) {
-        console.log(`# ${engine}: did not start: ${oneLine(e)}`);
-      }
-    }
+    start(engine);
+    const { b = null, why } = await starting[engine];
+    console.log(`# ${engine}: ${b ? b.version : why}`);
+    start(chosen[i + 1]);
     for (const t of bodies) {
       if (!b) {
         c.failed++;
@@ -70,10 +73,13 @@ try {
         console.log(`not ok - ${engine}: ${t.name}: ${oneLine(e)}`);
       }
     }
+    delete starting[engine];
     if (b) await within(b.close(), 20000, `${engine}: close`).catch((e) => console.log(`# ${engine}: close: ${oneLine(e)}`));
     console.log(`# ${engine}: ${((Date.now() - t0) / 1000).toFixed(1)} s`);
   }
 } finally {
+  // A browser started ahead and not reached (the run broke off) is closed too.
+  for (const p of Object.values(starting)) await p.then(({ b }) => b && b.close()).catch(() => {});
   await server.close();
   fs.rmSync(dir, { recursive: true, force: true });
 }

@@ -8,8 +8,9 @@
 //   click(x, y)          move there and press the left button
 //   wheel(x, y, dy)      turn the wheel over that point
 //   key(k)               press a key: Tab, Shift+Tab, Enter, Space, Escape, Home, End, Arrow*
-//   size(w, h)           make the viewport about that size; returns the one it got
-//   tap(x, y)            a touch tap (only where touch says why not: null)
+//   size(w, h, touch)    make the viewport about that size (a touch screen where touch is
+//                        set and the engine can); returns the size it got
+//   tap(x, y)            a touch tap; touch is null where that works, else the reason why not
 //   errors()             the page's uncaught errors since goto
 //   url()                the address shown
 //   close()
@@ -44,11 +45,9 @@ export async function launch(engine) {
       args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'],
     });
   const page = await browser.newPage();
-  let viewport = { width: 1000, height: 700 };
-  await page.setViewport(viewport);
+  await page.setViewport({ width: 1000, height: 700 });
   const extra = [];
   page.on('pageerror', (e) => extra.push(String(e && e.message)));
-  let at = { x: 0, y: 0 };
   const KEYS = { Space: ' ' };
   return {
     engine,
@@ -62,11 +61,8 @@ export async function launch(engine) {
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     async move(x, y, steps = 1) {
       await page.mouse.move(x, y, { steps });
-      at = { x, y };
     },
     async click(x, y) {
-      await page.mouse.move(x, y);
-      at = { x, y };
       await page.mouse.click(x, y);
     },
     async wheel(x, y, dy) {
@@ -81,8 +77,7 @@ export async function launch(engine) {
       } else await page.keyboard.press(KEYS[k] || k);
     },
     async size(width, height, touch = false) {
-      viewport = { width, height, hasTouch: touch, isMobile: false };
-      await page.setViewport(viewport);
+      await page.setViewport({ width, height, hasTouch: touch });
       return page.evaluate(() => ({ width: innerWidth, height: innerHeight }));
     },
     async tap(x, y) {
@@ -93,9 +88,6 @@ export async function launch(engine) {
       return [...new Set([...inPage, ...extra])];
     },
     url: async () => page.url(),
-    get mouse() {
-      return at;
-    },
     close: () => browser.close(),
   };
 }
@@ -204,9 +196,6 @@ async function launchWebKit() {
     },
     errors: () => api.evaluate(pageErrors).catch(() => []),
     url: () => s.getUrl(),
-    get mouse() {
-      return at;
-    },
     async close() {
       try {
         await s.deleteSession();
