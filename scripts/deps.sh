@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev
     xvfb xauth imagemagick
     chromium
+    # the engine's cross-engine tests: Firefox ESR (WebDriver BiDi), WebKitGTK's driver
+    firefox-esr webkit2gtk-driver
     # the Debian package (dependencies from the binaries) and the desktop entry check
     dpkg-dev file desktop-file-utils
 )
