@@ -1,5 +1,7 @@
-// Writes the shipped copy of the engine: zelmenu.js minified with the pinned terser of
-// package-lock.json (installed by scripts/deps.sh). Usage: node build.mjs OUT
+// Writes the shipped copy of the engine: the modules of src/ bundled by the pinned esbuild
+// into one script that defines zel_init and zel_initFrame, then minified by the pinned terser
+// (package-lock.json; scripts/deps.sh installs both). Beside it, NAME.debug.js is the readable
+// bundle, for debugging. Usage: node build.mjs OUT
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -11,43 +13,51 @@ if (!out) {
   process.exit(2);
 }
 
+let build;
 let minify;
 try {
+  ({ build } = await import('esbuild'));
   ({ minify } = await import('terser'));
 } catch (e) {
-  console.error(`zelmenu.js: terser is not installed in ${here}/node_modules (run scripts/deps.sh, or npm ci in engine/)`);
+  console.error(`zelmenu.js: esbuild or terser is not installed in ${here}/node_modules (run scripts/deps.sh, or npm ci in engine/)`);
   process.exit(1);
 }
 
-// The engine's own property and method names, shortened too. Only names listed here are
-// renamed, also those that browsers use for something else (open, draw, show, ...), so
-// never list one that the engine uses on a browser object (e.open(), win.frames), one of
-// the data file's variables (PARAMS' names) or the value readers (READ's keys), nor one the
-// source also spells as a string to index an object with (itemLook's groups).
-const OWN = `
-  cls cfg looks boxLooks roots open over hover focusVisible pressed
-  pointerInside lastPointer moves aimAt closeTimer switchTimer busy collapsed shown rtl frames
-  nodes own docs rules pos doc win wrap bar toggleEl fitFrame floatAt
-  look boxLook url urls itemDecls boxDecls surface buildRules install listenDocument makeItem setImage
-  makeSeparator fill makeBox wire owns draw isRtl tooNarrow checkFit makeToggle show makeSpacer startDrag
-  startFloating boxDoc ancestors pathFor isOpen setOpen alive showBox hideBox visible place
-  placeAcross scheduleClose cancelClose refreshLooks paint nodeAt onPointerEnter
-  onPointerLeave onPointerOver onPointerMove switchLater cancelSwitch aiming onClick mark
-  press onFocusIn onFocusOut focusIsOurs stops onKey escape
-  list rec end level hasKids kids sep depth link tip img1 img2 sm el a btn li box far cur icon iconEl arrow
-  arrowEl topEl subEl vertical mask
-`.trim().split(/\s+/);
+// The readable bundle, and one with esbuild's rewriting of the syntax (constants inlined across
+// modules), which terser then makes smaller than it makes the readable one.
+const bundle = async (minifySyntax) =>
+  (
+    await build({
+      entryPoints: [path.join(here, 'src', 'main.js')],
+      bundle: true,
+      format: 'iife',
+      target: 'es2020',
+      write: false,
+      legalComments: 'none',
+      minifySyntax,
+      banner: { js: "/* zelmenu.js, the Menuloom menu engine (readable bundle of engine/src) */\n'use strict';" },
+      logLevel: 'error',
+    })
+  ).outputFiles[0].text;
+const readable = await bundle(false);
+const compact = await bundle(true);
 
-const source = fs.readFileSync(path.join(here, 'zelmenu.js'), 'utf8');
-const result = await minify(source, {
+const result = await minify(compact, {
   ecma: 2020,
   // pure_getters: the engine reads no property for its side effects, so unused or repeated
-  // reads may go.
-  compress: { passes: 3, unsafe_arrows: true, unsafe_methods: true, pure_getters: true },
-  mangle: { properties: { builtins: true, regex: new RegExp(`^(${OWN.join('|')})$`) } },
+  // reads may go. hoist_vars: one declaration per function, which packs smaller.
+  compress: { passes: 3, unsafe_arrows: true, unsafe_methods: true, pure_getters: true, hoist_vars: true },
+  // The engine's own properties and methods are spelt with a leading underscore and are
+  // shortened; no name of the browser's, the data file's or the readers' starts with one.
+  mangle: { properties: { regex: /^_[A-Za-z]/ } },
   format: { comments: false, preamble: '/* zelmenu.js, the Menuloom menu engine (minified) */' },
 });
-// Written beside the target first, so that a failed write leaves the previous copy whole.
-const tmp = out + '.tmp';
-fs.writeFileSync(tmp, result.code + '\n');
-fs.renameSync(tmp, out);
+
+// Each written beside its target first, so that a failed write leaves the previous copy whole.
+function writeAtomically(file, text) {
+  const tmp = file + '.tmp';
+  fs.writeFileSync(tmp, text);
+  fs.renameSync(tmp, file);
+}
+writeAtomically(out.replace(/(\.js)?$/, '.debug.js'), readable);
+writeAtomically(out, result.code + '\n');

@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev
     xvfb xauth imagemagick
     chromium
+    # the engine's cross-engine tests: Firefox ESR (WebDriver BiDi), WebKitGTK's driver
+    firefox-esr webkit2gtk-driver
     # the Debian package (dependencies from the binaries) and the desktop entry check
     dpkg-dev file desktop-file-utils
 )
@@ -30,8 +32,8 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# The engine's minifier (engine/package-lock.json pins it), for the shipped zelmenu.js.
+# The engine's bundler and minifier (engine/package-lock.json pins them), for the shipped zelmenu.js.
 engine_dir="$(cd "$(dirname "$0")/../engine" && pwd)"
-if [[ ! -f "$engine_dir/node_modules/terser/package.json" ]]; then
+if [[ ! -f "$engine_dir/node_modules/terser/package.json" || ! -f "$engine_dir/node_modules/esbuild/package.json" ]]; then
     (cd "$engine_dir" && npm ci --no-audit --no-fund)
 fi

@@ -106,6 +106,7 @@ struct ItemEditor::Private {
     QLineEdit* eItemImg2 = nullptr;
     QLineEdit* eItemTarget = nullptr;
     QLineEdit* eItemTip = nullptr;
+    QLabel* lblTextHint = nullptr; // why a text typed with leading "|"s is stored without them
     QComboBox* cbItemStyle = nullptr;
     QComboBox* cbItemSmStyle = nullptr;
     QPushButton* spdItemTarget = nullptr;
@@ -154,6 +155,7 @@ struct ItemEditor::Private {
     void setEditText(QLineEdit* edit, const QString& text);
     void setStyleEntry(QComboBox* list, int32_t style);
     void writeField(QLineEdit* edit);
+    void showTextHint();
     void pickLink();
     void pickImage(QLineEdit* field);
     void openTargets();
@@ -244,6 +246,11 @@ void ItemEditor::Private::build() {
         ++row;
     };
     addRow(tr("Text:"), eItemCaption, nullptr);
+    lblTextHint =
+        new QLabel(tr("A text cannot begin with '|': it marks sub-items in the data file"), q);
+    lblTextHint->setObjectName("lblTextHint");
+    lblTextHint->hide();
+    grid->addWidget(lblTextHint, row++, 1, 1, 3);
     addRow(tr("Link:"), eItemLink, spdItemLink);
     auto* images = new QLabel(tr("Images:"), q);
     images->setObjectName("lblImages");
@@ -294,6 +301,12 @@ void ItemEditor::Private::build() {
 void ItemEditor::Private::connectAll() {
     for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip})
         connect(e, &QLineEdit::textChanged, q, [this, e] { writeField(e); });
+    connect(eItemCaption, &QLineEdit::textChanged, q, [this] { showTextHint(); });
+    // Leaving the field shows the text as the item holds it.
+    connect(eItemCaption, &QLineEdit::editingFinished, q, [this] {
+        if (!eItemCaption->hasFocus())
+            refreshPanel();
+    });
     connect(cbItemStyle, &QComboBox::activated, q,
             [this](int position) { chooseStyle(cbItemStyle, position); });
     connect(cbItemSmStyle, &QComboBox::activated, q,
@@ -365,7 +378,13 @@ void ItemEditor::Private::refreshPanel() {
     const ItemNode* node = selected();
     const model::TItemProps none;
     const model::TItemProps& p = node ? node->props() : none;
-    setEditText(eItemCaption, node ? fromModel(p.caption) : QString());
+    // While typed, the "|"s a text begins with stay in the field, with the hint, but not in the
+    // item.
+    const std::string typed = toModel(eItemCaption->text());
+    const bool typingMarks = node && eItemCaption->hasFocus() && typed != p.caption &&
+                             model::withoutLevelMarks(typed) == p.caption;
+    if (!typingMarks)
+        setEditText(eItemCaption, node ? fromModel(p.caption) : QString());
     setEditText(eItemLink, fromModel(p.link));
     setEditText(eItemImg1, fromModel(p.img1));
     setEditText(eItemImg2, fromModel(p.img2));
@@ -414,6 +433,12 @@ void ItemEditor::Private::writeField(QLineEdit* edit) {
         document.setItemField(node, ItemField::Target, text, session);
     else if (edit == eItemTip)
         document.setItemField(node, ItemField::Tip, text, session);
+}
+
+void ItemEditor::Private::showTextHint() {
+    const bool marks = eItemCaption->text().startsWith(QLatin1Char('|'));
+    lblTextHint->setVisible(marks);
+    eItemCaption->setAccessibleDescription(marks ? lblTextHint->text() : QString());
 }
 
 void ItemEditor::Private::pickLink() {

@@ -216,7 +216,7 @@ void Document::renameItem(ItemNode* node, const std::string& text, int session) 
     if (!node || node->isRoot())
         return;
     model::TItemProps props = node->props();
-    props.caption = text;
+    props.caption = model::withoutLevelMarks(text);
     propsStep(*this, project_.items, QStringLiteral("Rename Item"), node, props, kCaptionField,
               session);
 }

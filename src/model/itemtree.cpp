@@ -79,8 +79,23 @@ ItemNode* ItemTree::nextInTreeOrder(const ItemNode* node) {
     return nullptr;
 }
 
+std::string_view withoutLevelMarks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of('|');
+    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+namespace {
+
+void dropLevelMarks(TItemProps& props) {
+    if (!props.caption.empty() && props.caption.front() == '|')
+        props.caption = std::string(withoutLevelMarks(props.caption));
+}
+
+} // namespace
+
 ItemNode* ItemTree::insertNode(ItemNode* parent, int row, TItemProps props) {
     auto node = std::make_unique<ItemNode>();
+    dropLevelMarks(props);
     node->props_ = std::move(props);
     return insertSubtree(parent, row, std::move(node));
 }
@@ -349,7 +364,7 @@ template <typename Edit> TreeOpResult ItemTree::editProps(ItemNode* node, Edit&&
     TItemProps props = node->props_;
     edit(props);
     TreeOpResult r;
-    r.changed = replaceProps(node, props) != props;
+    r.changed = replaceProps(node, std::move(props)) != node->props_;
     r.modified = true;
     return r;
 }
@@ -377,6 +392,7 @@ void ItemTree::setProps(ItemNode* node, TItemProps props) {
 TItemProps ItemTree::replaceProps(ItemNode* node, TItemProps props) {
     if (!node || node->isRoot())
         return props;
+    dropLevelMarks(props);
     TItemProps old = std::exchange(node->props_, std::move(props));
     notifyChanged(node);
     return old;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace menuloom::model {
@@ -102,6 +103,11 @@ enum class ItemField { Link, Img1, Img2, Target, Tip };
 
 // Sets one text field of an item record.
 void setItemField(TItemProps& props, ItemField field, const std::string& text);
+
+// An item text without the "|" characters it begins with. The data file marks a sub-item's level
+// with leading "|"s, so a text beginning with one would come back as a deeper item: the tree
+// stores every item text through this, whichever way it arrives.
+std::string_view withoutLevelMarks(std::string_view text);
 
 // Where an item was dropped in the item list.
 enum class DropZone {

@@ -1,5 +1,7 @@
 #include "output/datawriter.h"
 
+#include "util/jstext.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -11,13 +13,9 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 
+// Every text of the file stands in a JavaScript string literal, escaped where it needs it.
 std::string quoted(std::string_view text) {
-    std::string s;
-    s.reserve(text.size() + 2);
-    s += '"';
-    s += text;
-    s += '"';
-    return s;
+    return util::jsQuoted(text);
 }
 
 std::string_view choiceAt(const std::vector<std::string>& list, int index) {
@@ -52,7 +50,7 @@ void field(std::string& out, std::string_view key, std::string_view value, bool 
     out += '"';
     out += key;
     out += '=';
-    out += value;
+    util::appendJsEscaped(out, value);
     out += '"';
     if (separator)
         out += ',';
@@ -66,21 +64,28 @@ std::string pair(std::string_view a, std::string_view b) {
 }
 
 // Appends the path text without building intermediate strings (the item array is the hot part).
+// Backslashes become "/" first, so a quoted path only ever needs its double quotes escaped.
 void appendPath(std::string& out, std::string_view path, bool quote, const PathContext& ctx) {
-    const std::size_t start = out.size();
     if (quote)
         out += '"';
+    const std::size_t start = out.size();
     if (ctx.preview && !path.empty() && !isAbsolutePath(path))
         out += ctx.workingFolder;
     out += path;
+    const auto first = out.begin() + static_cast<std::ptrdiff_t>(start);
+    std::replace(first, out.end(), '\\', '/');
+    if (quote && std::find(first, out.end(), '"') != out.end()) {
+        const std::string raw = out.substr(start);
+        out.resize(start);
+        util::appendJsEscaped(out, raw);
+    }
     if (quote)
         out += '"';
-    std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\\', '/');
 }
 
 void appendQuoted(std::string& out, std::string_view text) {
     out += '"';
-    out += text;
+    util::appendJsEscaped(out, text);
     out += '"';
 }
 
@@ -94,7 +99,7 @@ void appendNumber(std::string& out, int32_t n) {
 void appendItem(std::string& s, const TItemProps& item, int depth, const PathContext& ctx) {
     s += '"';
     s.append(static_cast<std::size_t>(depth < 0 ? 0 : depth), '|');
-    s += item.caption;
+    util::appendJsEscaped(s, item.caption);
     s += "\",";
     appendQuoted(s, item.link);
     s += ',';
@@ -258,9 +263,9 @@ std::string formatItem(const TItemProps& item, int depth, const PathContext& ctx
 std::string closingCall(const CrossframeSettings& cross, bool preview) {
     if (preview || !cross.enabled)
         return "zel_init();";
-    std::string s = "zel_initFrame(\"";
-    s += cross.framesetId;
-    s += "\",";
+    std::string s = "zel_initFrame(";
+    s += quoted(cross.framesetId);
+    s += ',';
     s += cross.topFrame;
     s += ',';
     s += cross.subFrame;

@@ -23,7 +23,8 @@ struct PathContext {
     std::string_view workingFolder;
 };
 
-// The text of one image path: optionally prefixed, optionally quoted, every "\" turned into "/".
+// The text of one image path: optionally prefixed, every "\" turned into "/", optionally quoted
+// (a double quote in it then escaped).
 std::string formatPath(std::string_view path, bool quote, const PathContext& ctx = {});
 
 std::string formatParameterValue(const model::TPropType& param, const PathContext& ctx = {});

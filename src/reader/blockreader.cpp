@@ -4,7 +4,6 @@
 #include "reader/scanning.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace menuloom::reader {
@@ -14,8 +13,9 @@ using model::TStyle;
 
 namespace {
 
+// Part n of a value pair such as "#000000,#FFFFFF".
 std::string_view part(std::string_view value, int n) {
-    return fieldN(value, ';', n);
+    return fieldN(value, ',', n);
 }
 
 void colorPair(std::string_view value, int32_t& normal, int32_t& over) {
@@ -50,9 +50,8 @@ template <typename Fn> void forEachRecord(const LineList& lines, const Block& bl
 template <typename List, typename Apply>
 void readStyleRecord(List& styles, int index, const std::vector<std::string_view>& fields,
                      Apply apply) {
-    std::string text;
     for (std::string_view field : fields) {
-        styleFieldTextInto(text, field);
+        const std::string text = fieldText(field);
         const std::size_t eq = text.find('=');
         if (eq == std::string::npos)
             continue;
@@ -91,48 +90,20 @@ void readNames(LineList& lines, List& styles, std::string_view startMarker,
 
 } // namespace
 
-void splitOutsideQuotes(std::vector<std::string_view>& fields, std::string_view text) {
-    fields.clear();
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* start = begin;
-    const char* p = begin;
-    while (p < end) {
-        if (*p == '"') {
-            // Jump over the quoted text; an unclosed quote runs to the end.
-            const void* close = std::memchr(p + 1, '"', static_cast<std::size_t>(end - p - 1));
-            if (!close)
-                break;
-            p = static_cast<const char*>(close) + 1;
-        } else if (*p == ',') {
-            fields.emplace_back(start, static_cast<std::size_t>(p - start));
-            start = ++p;
-        } else {
-            ++p;
-        }
-    }
-    fields.emplace_back(start, static_cast<std::size_t>(end - start));
-}
-
-void styleFieldTextInto(std::string& out, std::string_view field) {
-    out.resize(field.size());
-    char* w = out.data();
-    bool inside = false;
-    for (char c : field) {
-        if (c == '"') {
-            inside = !inside;
-            continue;
-        }
-        *w++ = inside && c == ',' ? ';' : c;
-    }
-    out.resize(static_cast<std::size_t>(w - out.data()));
+std::string fieldText(std::string_view field) {
+    return unquote(trimmed(field));
 }
 
 Block findBlock(LineList& lines, std::string_view startText) {
     Block block;
     int start = -1;
+    // Only code counts: a text or a comment that holds the start or the end is no bound.
+    auto holds = [&lines](int i, std::string_view text) {
+        return containsIgnoringBlanks(lines.at(i), text) &&
+               containsIgnoringBlanks(codeOf(lines.at(i)), text);
+    };
     for (int i = 0; i < lines.size(); ++i) {
-        if (containsIgnoringBlanks(lines.at(i), startText)) {
+        if (holds(i, startText)) {
             start = i;
             break;
         }
@@ -140,7 +111,7 @@ Block findBlock(LineList& lines, std::string_view startText) {
     if (start < 0 || start == lines.size() - 1)
         return block;
     for (int i = start + 1; i < lines.size(); ++i) {
-        if (containsIgnoringBlanks(lines.at(i), kBlockEnd)) {
+        if (holds(i, kBlockEnd)) {
             block.start = start;
             block.end = i;
             lines.consume(start);
@@ -153,8 +124,12 @@ Block findBlock(LineList& lines, std::string_view startText) {
 
 std::string_view recordText(std::string_view line) {
     const std::size_t open = line.find('[');
-    const std::size_t close = line.find(']');
-    if (open == std::string_view::npos || close == std::string_view::npos || close < open)
+    if (open == std::string_view::npos)
+        return {};
+    std::size_t close = findOutsideQuotes(line, ']', open + 1);
+    if (close == std::string_view::npos)
+        close = line.find(']', open + 1);
+    if (close == std::string_view::npos)
         return {};
     return line.substr(open + 1, close - open - 1);
 }
@@ -235,38 +210,6 @@ void readSmStyleBlock(LineList& lines, model::SmStyleList& styles) {
     });
 }
 
-std::string itemFieldText(std::string_view field) {
-    std::string out;
-    itemFieldTextInto(out, field);
-    return out;
-}
-
-void itemFieldTextInto(std::string& out, std::string_view field) {
-    // Works on the field as it stands in the record (commas inside quotes not swapped): both the
-    // swapped commas and the ";" inside quotes come out as ",". Trimming first is the same as
-    // trimming after the swap, since neither character is a blank.
-    field = trimmed(field);
-    // The usual field is one quoted text without quotes or ";" inside: copy it as it stands.
-    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
-        const std::string_view inner = field.substr(1, field.size() - 2);
-        if (std::none_of(inner.begin(), inner.end(), [](char c) { return c == '"' || c == ';'; })) {
-            out.assign(inner);
-            return;
-        }
-    }
-    out.resize(field.size());
-    char* w = out.data();
-    bool inside = false;
-    for (char c : field) {
-        if (c == '"') {
-            inside = !inside;
-            continue;
-        }
-        *w++ = inside && c == ';' ? ',' : c;
-    }
-    out.resize(static_cast<std::size_t>(w - out.data()));
-}
-
 void readItemBlock(LineList& lines, model::ItemTree& tree) {
     const Block block = findBlock(lines, kMenuItemsStart);
     if (!block.found())
@@ -286,7 +229,7 @@ void readItemBlock(LineList& lines, model::ItemTree& tree) {
         model::ItemNode* selected = path.empty() ? nullptr : path.back();
         if (index == tree.count()) {
             std::string& text = props.caption;
-            itemFieldTextInto(text, fields[0]);
+            text = fieldText(fields[0]);
             std::size_t depth = 0;
             while (depth < text.size() && text[depth] == '|')
                 ++depth;
@@ -308,12 +251,12 @@ void readItemBlock(LineList& lines, model::ItemTree& tree) {
         try {
             for (std::size_t f = 1; f < count; ++f) {
                 if (f <= 5) {
-                    itemFieldTextInto(*texts[f - 1], fields[f]);
+                    *texts[f - 1] = fieldText(fields[f]);
                     if (f == 2 || f == 3)
                         toPlatformSeparators(*texts[f - 1]);
                     continue;
                 }
-                std::string text = itemFieldText(fields[f]);
+                const std::string text = fieldText(fields[f]);
                 const IntReading r = strictInt(trimmed(text));
                 if (r.isNumber)
                     (f == 6 ? props.itemStyle : props.smStyle) = r.value;

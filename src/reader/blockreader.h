@@ -24,20 +24,18 @@ struct Block {
     bool found() const { return start >= 0; }
 };
 
-// The first line whose blank-free form holds `startText` and the first later one holding "];".
-// Both lines are consumed when both are found; otherwise the block is missing and nothing is.
+// The first line whose blank-free form holds `startText` and the first later one holding "];",
+// both outside quoted texts and comments. Both lines are consumed when both are found; otherwise
+// the block is missing and nothing is.
 Block findBlock(LineList& lines, std::string_view startText);
 
-// The text between the first "[" and the first "]" of a line; empty without either.
+// The text between the first "[" of a line and the first "]" after it outside quoted texts;
+// empty without either. When a quote never closes, the first "]" ends it (older files).
 std::string_view recordText(std::string_view line);
 
-// Splits a record text at the commas outside double quotes (a quote left open runs to the end).
-// These are the fields the record gives once the commas inside quotes are swapped for ";".
-void splitOutsideQuotes(std::vector<std::string_view>& fields, std::string_view text);
-
-// One field of a style record made ready for its key: the "," inside quotes turned into ";"
-// (the value pair separator), the quotes removed. Nothing is trimmed.
-void styleFieldTextInto(std::string& out, std::string_view field);
+// One field of a style record or of an item record made ready for use: trimmed, then the text
+// of its quoted value (see unquote).
+std::string fieldText(std::string_view field);
 
 // Applies one key=value field of a style record (key and value trimmed). Unknown keys are
 // ignored; a known key switches its group on whatever its value reads as.
@@ -47,12 +45,6 @@ void applySmStyleKey(model::TSmStyle& style, std::string_view key, std::string_v
 // Reads the "itemStyles" / "menuStyles" block into the (empty) list.
 void readItemStyleBlock(LineList& lines, model::ItemStyleList& styles);
 void readSmStyleBlock(LineList& lines, model::SmStyleList& styles);
-
-// One field of an item record made ready for use: trimmed, every ";" or "," inside quotes
-// turned into ",", the quotes removed. `field` is taken from the record text before the swap of
-// commas inside quotes, or after it: the result is the same.
-std::string itemFieldText(std::string_view field);
-void itemFieldTextInto(std::string& out, std::string_view field);
 
 // Reads the "menuItems" block into the (empty) tree, rebuilding the tree from the depth prefixes.
 void readItemBlock(LineList& lines, model::ItemTree& tree);

@@ -2,6 +2,7 @@
 
 #include "reader/readstop.h"
 #include "reader/scanning.h"
+#include "util/jstext.h"
 
 #include <algorithm>
 
@@ -63,14 +64,49 @@ void readArray(TPropType& p, List& list, const std::string& prepared, Fn entry) 
         list[static_cast<std::size_t>(i)] = entry(unquote(fieldN(prepared, ',', i + 1)));
 }
 
+// An array of image paths. Written as the writer does, "[" quoted paths separated by "," "]",
+// each path is read whole, blanks and commas included; anything else is read by the older rule
+// (blanks and brackets dropped, fields split at every comma).
+void readImageArray(TPropType& p, std::string_view value) {
+    const std::size_t n = static_cast<std::size_t>(arrayLength(p));
+    const std::string_view t = trimmed(value);
+    if (t.size() >= 2 && t.front() == '[' && t.back() == ']' &&
+        findOutsideQuotes(t, ']', 1) == t.size() - 1) {
+        std::vector<std::string_view> fields;
+        splitOutsideQuotes(fields, t.substr(1, t.size() - 2));
+        p.strList.assign(n, std::string());
+        for (std::size_t i = 0; i < n && i < fields.size(); ++i)
+            p.strList[i] = imagePath(unquote(trimmed(fields[i])));
+        return;
+    }
+    readArray(p, p.strList, withoutChars(value, " []"),
+              [](const std::string& f) { return imagePath(f); });
+}
+
 } // namespace
 
 bool readCrossframeCall(model::CrossframeSettings& settings, std::string_view line) {
     const std::size_t at = line.find(kCrossframeCall);
     if (at == std::string_view::npos)
         return false;
-    const std::string args = withoutChars(line.substr(at + kCrossframeCall.size()), "\"'();");
-    settings.framesetId = std::string(fieldN(args, ',', 1));
+    std::string_view rest = line.substr(at + kCrossframeCall.size());
+    // The frameset ID as the string literal the writer makes; older raw quotes are just removed.
+    std::string id;
+    bool literal = false;
+    if (const std::size_t open = rest.find_first_not_of(" (");
+        open != std::string_view::npos && rest[open] == '"') {
+        const std::size_t close = util::closingQuote(rest, open);
+        const std::size_t next =
+            close == std::string_view::npos ? close : rest.find_first_not_of(' ', close + 1);
+        if (close != std::string_view::npos &&
+            (next == std::string_view::npos || rest[next] == ',' || rest[next] == ')')) {
+            id = util::jsUnescaped(rest.substr(open + 1, close - open - 1));
+            rest = rest.substr(close + 1);
+            literal = true;
+        }
+    }
+    const std::string args = withoutChars(rest, "\"'();");
+    settings.framesetId = literal ? std::move(id) : std::string(fieldN(args, ',', 1));
     if (const std::string_view top = fieldN(args, ',', 2); strictInt(top).isNumber)
         settings.topFrame = std::string(top);
     if (const std::string_view sub = fieldN(args, ',', 3); strictInt(sub).isNumber)
@@ -162,8 +198,7 @@ void readParameterValue(TPropType& p, std::string_view value) {
                   [](const std::string& f) { return lookupBorderStyle(f); });
         break;
     case model::ParamKind::ImgArray:
-        readArray(p, p.strList, withoutChars(value, " []"),
-                  [](const std::string& f) { return imagePath(f); });
+        readImageArray(p, value);
         break;
     case model::ParamKind::Unknown:
         break;
@@ -176,13 +211,17 @@ void parameterPass(LineList& lines, model::Project& project) {
         if (lines.consumed(i))
             continue;
         const std::string_view line = lines.at(i);
-        if (readCrossframeCall(project.crossframe, line)) {
+        // Only code counts: a quoted text or a comment holding a call or "var" is no assignment.
+        // The raw tests come first, so that the usual item and style lines build no copy.
+        if (line.find(kCrossframeCall) != std::string_view::npos &&
+            codeOf(line).find(kCrossframeCall) != std::string::npos &&
+            readCrossframeCall(project.crossframe, line)) {
             lines.consume(i);
             continue;
         }
         if (!containsIgnoringBlanks(line, "var"))
-            continue; // the common case of item and style lines, without building a copy
-        blankFreeInto(blankFreeLine, line);
+            continue;
+        blankFreeInto(blankFreeLine, codeOf(line));
         const int row = findLineParameter(project.params, blankFreeLine);
         if (row < 0)
             continue;

@@ -1,6 +1,7 @@
 #include "reader/scanning.h"
 
 #include "model/paramtable.h"
+#include "util/jstext.h"
 
 #include <algorithm>
 #include <limits>
@@ -75,9 +76,46 @@ bool containsIgnoringBlanks(std::string_view text, std::string_view needle) {
 }
 
 std::string unquote(std::string_view text) {
+    if (text.size() >= 2 && text.front() == '"' && util::closingQuote(text, 0) == text.size() - 1)
+        return util::jsUnescaped(text.substr(1, text.size() - 2));
     std::string out(text);
     std::erase(out, '"');
     return out;
+}
+
+std::string codeOf(std::string_view line) {
+    std::string out;
+    out.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            i = util::closingQuote(line, i);
+            if (i == std::string_view::npos)
+                break;
+        } else if (line[i] == '/' && i + 1 < line.size() && line[i + 1] == '/') {
+            break;
+        } else {
+            out += line[i];
+        }
+    }
+    return out;
+}
+
+std::size_t findOutsideQuotes(std::string_view text, char c, std::size_t from, bool* unclosed) {
+    if (unclosed)
+        *unclosed = false;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == c)
+            return i;
+        if (text[i] == '"') {
+            i = util::closingQuote(text, i);
+            if (i == std::string_view::npos) {
+                if (unclosed)
+                    *unclosed = true;
+                break;
+            }
+        }
+    }
+    return std::string_view::npos;
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -93,9 +131,13 @@ std::string_view assignmentValue(std::string_view line) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos)
         return {};
-    const std::size_t semi = line.find(';');
+    std::size_t semi = line.find(';');
     if (semi != std::string_view::npos && semi < eq)
         return {};
+    // A ";" inside a quoted text belongs to the text.
+    bool unclosed = false;
+    if (const std::size_t end = findOutsideQuotes(line, ';', eq + 1, &unclosed); !unclosed)
+        semi = end;
     std::string_view value = line.substr(
         eq + 1, semi == std::string_view::npos ? std::string_view::npos : semi - eq - 1);
     while (!value.empty() && value.front() == kBlank)
@@ -129,6 +171,29 @@ IntReading readStrictInt(std::string_view text) {
                        : static_cast<int32_t>(magnitude);
     r.isNumber = true;
     return r;
+}
+
+void splitOutsideQuotes(std::vector<std::string_view>& fields, std::string_view text) {
+    fields.clear();
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* start = begin;
+    const char* p = begin;
+    while (p < end) {
+        if (*p == '"') {
+            // Jump over the quoted text; an unclosed quote runs to the end.
+            const std::size_t close = util::closingQuote(text, static_cast<std::size_t>(p - begin));
+            if (close == std::string_view::npos)
+                break;
+            p = begin + close + 1;
+        } else if (*p == ',') {
+            fields.emplace_back(start, static_cast<std::size_t>(p - start));
+            start = ++p;
+        } else {
+            ++p;
+        }
+    }
+    fields.emplace_back(start, static_cast<std::size_t>(end - start));
 }
 
 std::string_view fieldN(std::string_view text, char separator, int n) {
@@ -179,18 +244,6 @@ FontReading readFontDescription(std::string_view text) {
     if (const std::size_t family = text.find("pt "); family != std::string_view::npos)
         r.font.family = std::string(text.substr(family + 3));
     return r;
-}
-
-std::string quoteAwareSwap(std::string_view text, char from, char to) {
-    std::string out(text);
-    bool inside = false;
-    for (char& c : out) {
-        if (c == '"')
-            inside = !inside;
-        else if (inside && c == from)
-            c = to;
-    }
-    return out;
 }
 
 std::string imagePath(std::string_view text) {

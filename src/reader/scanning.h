@@ -2,9 +2,11 @@
 // The text rules every pass of the data file reader shares. They never fail: a text that does
 // not read gives its fallback value. "Blank" is the space character only.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace menuloom::reader {
 
@@ -21,14 +23,21 @@ void blankFreeInto(std::string& out, std::string_view text);
 // building that form.
 bool containsIgnoringBlanks(std::string_view text, std::string_view needle);
 
-// The text with every double quote removed, wherever it stands.
+// The text of a quoted value. One JavaScript string literal (a double quote, the text, the
+// closing double quote) gives its text with "\"" and "\\" decoded. Anything else, such as the
+// raw quotes of older files, gives the text with every double quote removed.
 std::string unquote(std::string_view text);
+
+// The part of a line that is code: the quoted texts (with their quotes) left out, and nothing
+// from a "//" outside quotes on. Texts and comments never count as assignments or array bounds.
+std::string codeOf(std::string_view line);
 
 // The text without leading and trailing blanks and control characters.
 std::string_view trimmed(std::string_view text);
 
-// The value of an assignment line: the text between the first "=" and the first ";" (or the
-// line end), without the blanks directly inside; empty without "=" or with ";" before "=".
+// The value of an assignment line: the text between the first "=" and the first ";" outside
+// quotes (or the line end), without the blanks directly inside; empty without "=" or with ";"
+// before "=". When a quote after "=" never closes, the first ";" ends the value, as it always did.
 std::string_view assignmentValue(std::string_view line);
 
 // Outcome of the strict integer reading: an optional "-" and then digits only, nothing else.
@@ -40,6 +49,15 @@ struct IntReading {
     std::string_view tooLarge;
 };
 IntReading readStrictInt(std::string_view text);
+
+// Where the first `c` outside quoted texts stands in `text`, from `from` on; npos when there is
+// none. A quote that never closes hides the rest of the text and sets `*unclosed`.
+std::size_t findOutsideQuotes(std::string_view text, char c, std::size_t from = 0,
+                              bool* unclosed = nullptr);
+
+// Splits a record or array text at the commas outside quoted texts (a quote left open runs to the
+// end).
+void splitOutsideQuotes(std::vector<std::string_view>& fields, std::string_view text);
 
 // Field `n` (from 1) of `text` split at `separator`; empty when the trimmed text is empty, `n`
 // is below 1 or there are fewer fields. Fields are not trimmed.
@@ -63,9 +81,6 @@ struct FontReading {
     std::string tooLarge;
 };
 FontReading readFontDescription(std::string_view text);
-
-// Replaces every `from` that stands inside double quotes by `to`; quotes toggle at each '"'.
-std::string quoteAwareSwap(std::string_view text, char from, char to);
 
 // Every "/" of an image path turned into the platform's path separator.
 std::string imagePath(std::string_view text);

@@ -6,8 +6,11 @@
 #include "app/itemtreeview.h"
 #include "doc/document.h"
 #include "fakeprompter.h"
+#include "output/datawriter.h"
+#include "reader/datareader.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -93,6 +96,7 @@ private slots:
     void escapeRestoresFocusTimeText();
     void changeWithoutFocusWritesNothing();
     void inPlaceEditRenames();
+    void leadingBarsStayOutOfTheItem();
     void linkAndImagePaths();
     void targetList();
     void styleLists();
@@ -271,6 +275,46 @@ void TestItemEditor::inPlaceEditRenames() {
     QTRY_COMPARE(a->props().caption, std::string("Products"));
     QCOMPARE(f.edit("eItemCaption")->text(), QString("Products"));
     QCOMPARE(f.modified, 1);
+}
+
+void TestItemEditor::leadingBarsStayOutOfTheItem() {
+    Fixture f;
+    ItemNode* a = f.project.items.addItem(nullptr, false);
+    ItemNode* b = f.project.items.addItem(nullptr, false);
+    f.clickItem(b);
+    QLineEdit* caption = f.edit("eItemCaption");
+    QLabel* hint = f.w<QLabel>("lblTextHint");
+    QVERIFY(!hint->isVisible());
+    f.focus(caption);
+    caption->selectAll();
+    QTest::keyClicks(caption, "||Pipe first");
+    // The field keeps what was typed and says why; the item never holds a leading "|".
+    QCOMPARE(caption->text(), QString("||Pipe first"));
+    QCOMPARE(b->props().caption, std::string("Pipe first"));
+    QCOMPARE(shown(f.tree(), b, f.itemModel()), QString("Pipe first"));
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(),
+             QString("A text cannot begin with '|': it marks sub-items in the data file"));
+    QCOMPARE(caption->accessibleDescription(), hint->text());
+    // Leaving the field shows the item's text, and the hint goes.
+    f.focus(f.tree());
+    QCOMPARE(caption->text(), QString("Pipe first"));
+    QVERIFY(!hint->isVisible());
+
+    // An in-place edit drops them too; a save and an Open give the same tree.
+    f.clickItem(a);
+    f.tree()->edit(f.index(a));
+    auto* editor = f.tree()->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    QTRY_VERIFY(editor->hasFocus());
+    editor->selectAll();
+    QTest::keyClicks(editor, "|Top");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(a->props().caption, std::string("Top"));
+    const std::string bytes = output::renderDataFile(f.project, false);
+    model::Project reopened;
+    QVERIFY(reader::readDataText(reopened, bytes).ok());
+    QCOMPARE(Fixture::dump(reopened.items.root()), std::string("Top Pipe first"));
 }
 
 void TestItemEditor::linkAndImagePaths() {

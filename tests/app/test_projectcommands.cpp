@@ -9,6 +9,7 @@
 #include "doc/document.h"
 #include "modaldriver.h"
 #include "model/paramtable.h"
+#include "ui/props/valueeditors.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -358,12 +359,15 @@ private slots:
             QTest::mouseClick(items->findChild<QPushButton*>(name), Qt::LeftButton);
         };
         auto prepare = [&] {
+            model::ItemNode* root = w.project.items.root();
             click("spdAddItem");
             click("spdAddSubItem");
-            click("spdAddItem");
-            items->selectItem(w.project.items.root()->child(0));
+            items->selectItem(root->child(0));
             click("spdDeleteItem"); // the history now owns a removed subtree
-            items->selectItem(w.project.items.root()->child(0)->child(0));
+            click("spdAddItem");
+            click("spdAddSubItem");
+            model::ItemNode* deepest = items->selectedItem();
+            QVERIFY(deepest && deepest->parent() != root);
             w.frm->valueEditors->open(model::findParam(w.project.params, "posX"));
             QVERIFY(w.frm->valueEditors->openEditor());
             QVERIFY(w.document.undoStack()->count() > 0);

@@ -230,9 +230,10 @@ test('the page\'s own styles for links and buttons leave the items as they are; 
   // After the engine's sheets, so that it wins ties.
   await page.addStyleTag({ content: 'a,button{color:rgb(0,128,0);background:rgb(255,0,0);border:5px dotted blue;border-radius:9px;font-size:30px;padding:20px;margin:7px;outline:3px solid red}' });
   assert.deepEqual(await looks(), before);
-  // A rule whose last part names no class would be matched against every element of the page.
+  // A rule whose last part names no class would be matched against every element of the page
+  // (the rules inside a media query too).
   const stray = await page.evaluate(() => [...document.querySelectorAll('style[data-zelmenu]')]
-    .flatMap((st) => [...st.sheet.cssRules].flatMap((r) => r.selectorText.split(',')))
+    .flatMap((st) => [...st.sheet.cssRules].flatMap((r) => (r.cssRules ? [...r.cssRules] : [r])).flatMap((r) => r.selectorText.split(',')))
     .filter((sel) => !sel.trim().split(/[\s>+~]+/).pop().includes('.')));
   assert.deepEqual(stray, []);
   assert.deepEqual(page.errors, []);

@@ -14,7 +14,7 @@ if [ ! -f "$ZELMENU_JS" ]; then
     echo "engine tests: $ZELMENU_JS not found: build first (cmake --build build)" >&2
     exit 1
 fi
-if [ ! -d node_modules/playwright-core ]; then
+if [ ! -d node_modules/playwright-core ] || [ ! -d node_modules/axe-core ]; then
     npm ci --no-audit --no-fund
 fi
 exec node --test --test-concurrency=1 ./*.test.mjs

@@ -172,8 +172,8 @@ TEST(ParamTable, IntegerInputRules) {
 // in the quoted texts of its PARAMS). It must read every parameter the designer writes, as what
 // it is.
 TEST(ParamTable, EngineReadsTheSameParametersAsTheirKinds) {
-    std::ifstream in(std::string(MENULOOM_TEST_DATA) + "/../../engine/zelmenu.js");
-    ASSERT_TRUE(in) << "engine/zelmenu.js";
+    std::ifstream in(std::string(MENULOOM_TEST_DATA) + "/../../engine/src/data.js");
+    ASSERT_TRUE(in) << "engine/src/data.js";
     std::stringstream text;
     text << in.rdbuf();
     const std::string source = text.str();

@@ -179,7 +179,7 @@ TEST(DataWriter, ParameterValues) {
     target.num = 6;
     target.flag = 1;
     target.text = "main \"frame\"";
-    EXPECT_EQ(fmt("itemTarget"), "\"main \"frame\"\"");
+    EXPECT_EQ(fmt("itemTarget"), R"("main \"frame\"")");
     p.param("isHorizontal").boolValue = 1;
     EXPECT_EQ(fmt("isHorizontal"), "1");
 
@@ -241,9 +241,44 @@ TEST(DataWriter, StyleAndItemEntries) {
     item.itemStyle = -1;
     item.smStyle = 1;
     EXPECT_EQ(formatItem(item, 0), R"("Deep","","","","",,,"1")");
+}
+
+// Every text goes into the file as a JavaScript string literal: "\" and double quotes escaped,
+// nothing else changed; image paths turn "\" into "/" first, so they only escape quotes.
+TEST(DataWriter, TextsAreEscapedJavaScriptLiterals) {
+    TItemProps item;
     item.caption = R"(say "hi" \ there)";
-    item.tip = "a\\b";
-    EXPECT_EQ(formatItem(item, 0), R"("say "hi" \ there","","","","a\b",,,"1")");
+    item.link = R"(a\"b)";
+    item.img1 = R"(C:\pics\"x".gif)";
+    item.tip = "</script> ${x} \xC3\xA9";
+    item.target = R"(\)";
+    EXPECT_EQ(formatItem(item, 1),
+              R"("|say \"hi\" \\ there","a\\\"b","C:/pics/\"x\".gif","","</script> ${x} )"
+              "\xC3\xA9"
+              R"(","\\",,)");
+    EXPECT_EQ(formatPath(R"(my "p"\a.gif)", true, {true, R"(D:\s"\)"}),
+              R"("D:/s\"/my \"p\"/a.gif")");
+
+    TStyle st;
+    st.useFontStyle = true;
+    st.fontName = R"(My "Font" \)";
+    st.useItemBackImage = true;
+    st.itemBackImageNormal = R"(a"\b.gif)";
+    st.itemBackImageOver = "o.gif";
+    EXPECT_EQ(formatItemStyle(st),
+              R"("fontStyle=normal 8pt My \"Font\" \\","itemBackImage=a\"/b.gif,o.gif",)");
+
+    Project p;
+    auto& status = p.param("statusString");
+    status.num = 2;
+    status.flag = 1;
+    status.text = R"(C:\new "x")";
+    EXPECT_EQ(formatParameterValue(status), R"("C:\\new \"x\"")");
+    p.param("arrowImageMain").strList = {R"(a"b.gif)", R"(c\d.gif)"};
+    EXPECT_EQ(formatParameterValue(p.param("arrowImageMain")), R"(["a\"b.gif","c/d.gif"])");
+
+    CrossframeSettings c{R"(f"s\)", "0", "1", false, true};
+    EXPECT_EQ(closingCall(c, false), R"(zel_initFrame("f\"s\\",0,1,0);)");
 }
 
 TEST(DataWriter, FailedWritesKeepThePreviousFile) {

@@ -32,52 +32,37 @@ public:
     int32_t color() { return static_cast<int32_t>(rng_() & 0xFFFFFFu); }
     int32_t colorOrUnset() { return chance(25) ? -1 : color(); }
 
-    // Free text: letters, digits, punctuation the reader leaves alone, and some UTF-8. No "v" and
-    // no "z", so that it can never spell "var" or "zel_initFrame".
+    // Free text: letters, digits, punctuation, some UTF-8, and the characters and words that
+    // mean something in the file: quotes, backslashes, separators, brackets, a comment, an
+    // assignment and the crossframe call.
     std::string text(int maxLength, bool blanks = true) {
-        static const std::vector<std::string> pieces = {"a",
-                                                        "b",
-                                                        "c",
-                                                        "d",
-                                                        "e",
-                                                        "M",
-                                                        "N",
-                                                        "o",
-                                                        "p",
-                                                        "q",
-                                                        "r",
-                                                        "s",
-                                                        "t",
-                                                        "X",
-                                                        "Y",
-                                                        "0",
-                                                        "1",
-                                                        "7",
-                                                        ".",
-                                                        "-",
-                                                        "_",
-                                                        "!",
-                                                        "?",
-                                                        "&",
-                                                        "#",
-                                                        "%",
-                                                        "(",
-                                                        ")",
-                                                        "<",
-                                                        ">",
-                                                        "'",
-                                                        "=",
-                                                        "+",
-                                                        "*",
-                                                        "$",
-                                                        "{",
-                                                        "}",
-                                                        "/",
-                                                        ":",
-                                                        "@",
-                                                        "~",
-                                                        "\xC3\xA9",
-                                                        "\xE2\x82\xAC",
+        static const std::vector<std::string> pieces = {"a",           "b",
+                                                        "c",           "d",
+                                                        "e",           "M",
+                                                        "N",           "o",
+                                                        "p",           "q",
+                                                        "r",           "s",
+                                                        "t",           "X",
+                                                        "Y",           "0",
+                                                        "1",           "7",
+                                                        ".",           "-",
+                                                        "_",           "!",
+                                                        "?",           "&",
+                                                        "#",           "%",
+                                                        "(",           ")",
+                                                        "<",           ">",
+                                                        "'",           "=",
+                                                        "+",           "*",
+                                                        "$",           "{",
+                                                        "}",           "/",
+                                                        ":",           "@",
+                                                        "~",           "\"",
+                                                        "\\",          ",",
+                                                        ";",           "[",
+                                                        "]",           "|",
+                                                        "];",          "//",
+                                                        "var DX=1;",   "zel_initFrame(",
+                                                        "\xC3\xA9",    "\xE2\x82\xAC",
                                                         "\xE6\x97\xA5"};
         const int length = below(maxLength + 1);
         std::string s;
@@ -87,6 +72,12 @@ public:
             else
                 s += pieces[static_cast<std::size_t>(below(static_cast<int>(pieces.size())))];
         }
+        return s;
+    }
+    // Free text for an image path, which is written with "/" for every "\".
+    std::string pathText(int maxLength) {
+        std::string s = text(maxLength);
+        std::erase(s, '\\');
         return s;
     }
     // Text of a field that is trimmed on reading (style values): no blank at either end.
@@ -121,7 +112,7 @@ private:
 void generateParam(Gen& g, TPropType& p) {
     const std::string& type = p.typeName;
     if (type == "img") {
-        p.text = g.chance(50) ? g.path() : g.text(12);
+        p.text = g.chance(50) ? g.path() : g.pathText(12);
     } else if (type == "bool") {
         p.boolValue = static_cast<uint8_t>(g.below(2));
     } else if (type == "int") {
@@ -174,7 +165,7 @@ void generateParam(Gen& g, TPropType& p) {
             b = g.between(-1, 7);
     } else if (type == "imgArray") {
         for (auto& s : p.strList)
-            s = g.path();
+            s = g.chance(70) ? g.path() : g.pathText(12);
     }
 }
 
@@ -253,10 +244,7 @@ void generateItems(Gen& g, Project& project, const ModelGenOptions& o, int itemS
         path.resize(static_cast<std::size_t>(depth));
         path.push_back(node);
         TItemProps p;
-        do
-            p.caption = g.text(14);
-        while (!p.caption.empty() && p.caption.front() == '|');
-        p.caption = g.chance(5) ? "-" : p.caption;
+        p.caption = g.chance(5) ? "-" : std::string(withoutLevelMarks(g.text(14)));
         p.link = g.chance(70) ? "pages/" + g.text(8, false) + ".html" : g.text(6);
         p.img1 = g.chance(30) ? g.path() : "";
         p.img2 = g.chance(15) ? g.path() : "";
@@ -272,9 +260,7 @@ void generateCrossframe(Gen& g, CrossframeSettings& c) {
     c.enabled = g.chance(50);
     if (!c.enabled)
         return; // nothing of it is written
-    std::string id = g.text(10);
-    std::erase_if(id, [](char ch) { return ch == '\'' || ch == '(' || ch == ')'; });
-    c.framesetId = id;
+    c.framesetId = g.text(10);
     c.topFrame = g.digits(9);
     c.subFrame = g.digits(9);
     c.vertical = g.chance(50);

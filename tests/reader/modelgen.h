@@ -9,10 +9,9 @@
 // - "\" in image paths (written as "/");
 // - fields no written value depends on: the text of a listed choice, the percentage switch of
 //   transparency, the crossframe texts while crossframe support is off;
-// - texts the reader takes as something else: double quotes, "[", "]", ";" and "," where they
-//   separate, "|" at the start of an item text, "var" (a parameter assignment) and
-//   "zel_initFrame" (the crossframe call), blanks at the ends of style values and array paths,
-//   and frame numbers too large for a 32-bit integer.
+// - texts the reader takes as something else: "," in the image paths of a style (the pair's
+//   separator), "|" at the start of an item text (the tree never holds one), blanks at the ends
+//   of style values, and frame numbers too large for a 32-bit integer.
 
 #include "model/project.h"
 

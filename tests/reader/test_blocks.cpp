@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace menuloom;
 using menuloom::readertest::itemAt;
 using menuloom::readertest::readLines;
@@ -51,46 +49,16 @@ TEST(BlockSearch, MarkersAreConsumedOnlyWhenBothAreFound) {
     EXPECT_FALSE(last.consumed(1));
 }
 
-TEST(RecordText, BetweenTheFirstBrackets) {
+TEST(RecordText, BetweenTheFirstBracketsOutsideQuotedTexts) {
     EXPECT_EQ(reader::recordText(R"(   ["a","b"],)"), R"("a","b")");
+    EXPECT_EQ(reader::recordText(R"(   ["a]b","c\"]"],)"), R"("a]b","c\"]")");
+    // A quote that never closes: the first "]" ends the record, as in older files.
+    EXPECT_EQ(reader::recordText(R"(   ["a]b],)"), R"("a)");
     EXPECT_EQ(reader::recordText("   [],"), "");
     EXPECT_EQ(reader::recordText("no brackets"), "");
     EXPECT_EQ(reader::recordText("[open only"), "");
     EXPECT_EQ(reader::recordText("] reversed ["), "");
     EXPECT_EQ(reader::recordText("[a]b]"), "a");
-}
-
-// The block reader splits and prepares fields in one walk over the record text; these are the
-// same results as swapping the commas inside quotes first, splitting at "," and swapping back.
-TEST(RecordFields, OneWalkEqualsSwapSplitAndSwapBack) {
-    std::mt19937 rng(7);
-    const std::string alphabet = "\",; a|=";
-    for (int round = 0; round < 20000; ++round) {
-        std::string record;
-        const int length = static_cast<int>(rng() % 14);
-        for (int i = 0; i < length; ++i)
-            record += alphabet[rng() % alphabet.size()];
-
-        const std::string swapped = reader::quoteAwareSwap(record, ',', ';');
-        std::vector<std::string> expected;
-        std::size_t start = 0;
-        for (std::size_t comma; (comma = swapped.find(',', start)) != std::string::npos;
-             start = comma + 1)
-            expected.push_back(swapped.substr(start, comma - start));
-        expected.push_back(swapped.substr(start));
-
-        std::vector<std::string_view> raw;
-        reader::splitOutsideQuotes(raw, record);
-        ASSERT_EQ(raw.size(), expected.size()) << record;
-        std::string style;
-        for (std::size_t f = 0; f < raw.size(); ++f) {
-            reader::styleFieldTextInto(style, raw[f]);
-            EXPECT_EQ(style, reader::unquote(expected[f])) << record;
-            const std::string item =
-                reader::unquote(reader::trimmed(reader::quoteAwareSwap(expected[f], ';', ',')));
-            EXPECT_EQ(reader::itemFieldText(raw[f]), item) << record;
-        }
-    }
 }
 
 TEST(ItemStyleRecords, EveryKeyReadsIntoItsGroup) {
@@ -227,23 +195,37 @@ TEST(ItemRecords, FieldsByPosition) {
     EXPECT_EQ(s, (model::TItemProps{"Short", "", "", "", "", "", -1, -1}));
 }
 
-TEST(ItemRecords, CommasAndSemicolonsInsideQuotes) {
-    auto r =
-        readLines({"var menuItems = [", R"(   ["Tea, coffee","a.html","","","x;y",,,],)", "];"});
-    const auto& p = itemAt(*r, {0})->props();
-    EXPECT_EQ(p.caption, "Tea, coffee");
-    EXPECT_EQ(p.tip, "x,y");
-    EXPECT_EQ(p.link, "a.html");
+TEST(ItemRecords, SeparatorsBracketsAndWordsInsideQuotesStayInTheirText) {
+    auto r = readLines(
+        {"var menuItems = [", R"(   ["Sale [50% off]","x.html","","","Tips; tricks, more",,,],)",
+         R"(   ["[New] Products","n.html","","","a];b",,"0",],)",
+         R"(   ["var posX=3; zel_initFrame(\"f\",0,1,0);","v.html","","","// no comment",,,],)",
+         "];"});
+    ASSERT_EQ(r->items.count(), 3);
+    EXPECT_EQ(itemAt(*r, {0})->props(), (model::TItemProps{"Sale [50% off]", "x.html", "", "", "",
+                                                           "Tips; tricks, more", -1, -1}));
+    EXPECT_EQ(itemAt(*r, {1})->props(),
+              (model::TItemProps{"[New] Products", "n.html", "", "", "", "a];b", 0, -1}));
+    EXPECT_EQ(itemAt(*r, {2})->props().caption, R"(var posX=3; zel_initFrame("f",0,1,0);)");
+    EXPECT_EQ(itemAt(*r, {2})->props().tip, "// no comment");
+    // The texts inside quotes were no assignment and no call.
+    EXPECT_EQ(r->params[static_cast<std::size_t>(model::findParam(r->params, "posX"))].value, 0);
+    EXPECT_FALSE(r->crossframe.enabled);
 }
 
-TEST(ItemRecords, BracketInTextCutsTheRecordAndEndMarkerEndsTheBlock) {
-    auto cut = readLines({"var menuItems = [", R"(   ["A]B","a.html"],)", "];"});
-    EXPECT_EQ(itemAt(*cut, {0})->props().caption, "A");
-    EXPECT_EQ(itemAt(*cut, {0})->props().link, "");
-
-    auto early = readLines(
-        {"var menuItems = [", R"(   ["One"],)", R"(   ["x];y"],)", R"(   ["Lost"],)", "];"});
-    EXPECT_EQ(shape(*early), "One ");
+TEST(ItemRecords, OlderFilesWithRawQuotesReadAsBefore) {
+    auto r =
+        readLines({"var menuItems = [", R"(   ["Deals "Best"","a.html","","","say "hi"",,,],)",
+                   R"(   ["5" screen","b.html"],)", R"(   ["C:\new","c:\dir\x.html"],)", "];"});
+    ASSERT_EQ(r->items.count(), 3);
+    EXPECT_EQ(itemAt(*r, {0})->props().caption, "Deals Best");
+    EXPECT_EQ(itemAt(*r, {0})->props().link, "a.html");
+    EXPECT_EQ(itemAt(*r, {0})->props().tip, "say hi");
+    // An odd quote: split outside quotes where they pair up, every quote removed.
+    EXPECT_EQ(itemAt(*r, {1})->props().caption, R"(5 screen,b.html)");
+    // A backslash before anything but a quote or a backslash stays.
+    EXPECT_EQ(itemAt(*r, {2})->props().caption, R"(C:\new)");
+    EXPECT_EQ(itemAt(*r, {2})->props().link, R"(c:\dir\x.html)");
 }
 
 TEST(TreeBuilding, DepthPrefixesGiveTheTree) {

@@ -71,9 +71,9 @@ TEST(ParameterLookup, LaterLineOverwritesEarlier) {
     EXPECT_EQ(r->param("posX").value, 2);
 }
 
-TEST(ParameterLookup, AssignmentInsideTheItemBlockIsTakenAsParameter) {
-    auto r = readLines({"var menuItems = [", R"(   ["Home var posX=3;","a.html"],)",
-                        R"(   ["Next","b.html"],)", "];"});
+TEST(ParameterLookup, AssignmentOutsideQuotesInsideTheItemBlockIsTakenAsParameter) {
+    auto r = readLines(
+        {"var menuItems = [", R"(   ["Home"],var posX=3;)", R"(   ["Next","b.html"],)", "];"});
     EXPECT_EQ(r->param("posX").value, 3);
     ASSERT_EQ(r->items.count(), 1);
     EXPECT_EQ(r->items.root()->child(0)->props().caption, "Next");
@@ -147,9 +147,9 @@ TEST(ChoiceParameter, ListEntryCustomTextOrNothing) {
     EXPECT_EQ(empty.num, 0);
     EXPECT_EQ(empty.flag, 0);
 
-    // The value ends at the first ";" of the line.
+    // The value ends at the first ";" outside quotes.
     auto status = readParam("statusString", "\"a;b\"");
-    EXPECT_EQ(status.text, "a");
+    EXPECT_EQ(status.text, "a;b");
     EXPECT_EQ(status.flag, 1);
 }
 
@@ -189,7 +189,10 @@ TEST(ArrayParameters, ColoursDecorationsBorderStylesImages) {
               (std::vector<int32_t>{0, 1}));
     EXPECT_EQ(readParam("menuBorderStyle", "[\"dashed\"]").intList, (std::vector<int32_t>{1}));
     EXPECT_EQ(readParam("arrowImageMain", "[\"img/a.gif\",\"b c.gif\"]").strList,
-              (std::vector<std::string>{"img/a.gif", "bc.gif"})); // blanks in paths are lost
+              (std::vector<std::string>{"img/a.gif", "b c.gif"}));
+    // Not an array of quoted paths: blanks are dropped and every comma splits, as they always were.
+    EXPECT_EQ(readParam("arrowImageMain", "[\"img/a.gif\",b c.gif").strList,
+              (std::vector<std::string>{"img/a.gif", "bc.gif"}));
     EXPECT_EQ(readParam("itemBackImage", "[\"x.gif\"]").strList,
               (std::vector<std::string>{"x.gif", ""}));
 }

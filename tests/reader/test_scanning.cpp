@@ -17,10 +17,21 @@ TEST(BlankFree, RemovesSpacesOnly) {
     EXPECT_TRUE(containsIgnoringBlanks("v a v ar", "var"));
 }
 
-TEST(Unquote, RemovesEveryDoubleQuoteAndTrimsNothing) {
-    EXPECT_EQ(unquote("\"a\"b\" "), "ab ");
-    EXPECT_EQ(unquote(" 'x' "), " 'x' ");
+TEST(Unquote, DecodesOneLiteralAndOtherwiseRemovesEveryQuote) {
+    EXPECT_EQ(unquote(R"("a\"b\\c")"), R"(a"b\c)");
+    EXPECT_EQ(unquote(R"("C:\new")"), R"(C:\new)"); // other backslashes stay
     EXPECT_EQ(unquote("\"\""), "");
+    // Not one literal (raw quotes of older files, text around it): every quote goes.
+    EXPECT_EQ(unquote("\"a\"b\" "), "ab ");
+    EXPECT_EQ(unquote(R"("a"b")"), "ab");
+    EXPECT_EQ(unquote(" 'x' "), " 'x' ");
+}
+
+TEST(CodeOf, LeavesOutQuotedTextsAndComments) {
+    EXPECT_EQ(codeOf(R"(var a="x;\"var b=1;";)"), "var a=;");
+    EXPECT_EQ(codeOf(R"(["a//b","c"],// var x=1;)"), "[,],");
+    EXPECT_EQ(codeOf("//var posX=3;"), "");
+    EXPECT_EQ(codeOf(R"(x "open)"), "x ");
 }
 
 TEST(AssignmentValue, TakesTheTextBetweenEqualsAndSemicolon) {
@@ -35,6 +46,9 @@ TEST(AssignmentValue, TakesTheTextBetweenEqualsAndSemicolon) {
     EXPECT_EQ(assignmentValue("x; var posX=3"), ""); // ";" before "="
     EXPECT_EQ(assignmentValue("var posX=   ;"), "");
     EXPECT_EQ(assignmentValue("a=b=c;d;"), "b=c");
+    // A ";" inside a quoted text is part of the value; with a quote left open the first ";" ends.
+    EXPECT_EQ(assignmentValue(R"(var a="x;\";y" ;)"), R"("x;\";y")");
+    EXPECT_EQ(assignmentValue(R"(var a="x;y)"), R"("x)");
 }
 
 TEST(StrictInteger, AcceptsOnlyAnOptionalMinusAndDigits) {
@@ -106,13 +120,6 @@ TEST(FontDescription, ReportsATooLargeSize) {
     const FontReading r = readFontDescription("bold 99999999999pt Arial");
     EXPECT_EQ(r.tooLarge, "99999999999");
     EXPECT_TRUE(readFontDescription("bold 10pt Arial").tooLarge.empty());
-}
-
-TEST(QuoteAwareSwap, ReplacesOnlyInsideQuotes) {
-    EXPECT_EQ(quoteAwareSwap(R"("a,b",c,"d,e")", ',', ';'), R"("a;b",c,"d;e")");
-    EXPECT_EQ(quoteAwareSwap(R"(x,"y)", ',', ';'), R"(x,"y)");
-    EXPECT_EQ(quoteAwareSwap(R"("unclosed,a,b)", ',', ';'), R"("unclosed;a;b)");
-    EXPECT_EQ(quoteAwareSwap(R"(a;"b;c")", ';', ','), R"(a;"b,c")");
 }
 
 TEST(NameTables, LookUpExactlyWithTheirFallbacks) {
