@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/importcommand.h"
 #include "cli/pagecommands.h"
 #include "cli/readcommands.h"
 
@@ -55,6 +56,8 @@ const std::array kCommands = {
     Command{"convert", "IN OUT [--preview]",
             "read IN as Open does and write it again to OUT (standard output for -)", cmdConvert},
     Command{"check", "IN", "read IN and print a summary of the menu it holds", cmdCheck},
+    Command{"import", "SOURCE OUT [--nav N] [--list]",
+            "make a new menu from a page's navigation or a sitemap", cmdImport},
 };
 
 void printHelp(std::ostream& os) {
@@ -65,7 +68,7 @@ void printHelp(std::ostream& os) {
         os << "  " << head;
         for (std::size_t i = head.size(); i < 28; ++i)
             os << ' ';
-        os << c.summary << '\n';
+        os << (head.size() >= 28 ? "  " : "") << c.summary << '\n';
     }
     os << "\nOptions:\n  --help       show this help\n  --version    show the version\n"
        << "\nExit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
