@@ -423,10 +423,8 @@ ItemsResult buildItems(const GumboNode* nav, std::size_t topLimit = 0) {
             appendEntries(entry, sub);
         } else {
             Label label = labelOf(entry);
-            if (label.props.caption.empty() && label.props.link.empty()) {
-                // Nothing to show: whatever submenu it has takes its place.
-                cur.afterItem = false;
-            } else {
+            // An item with nothing to show is left out; a submenu it has takes its place.
+            if (!label.props.caption.empty() || !label.props.link.empty()) {
                 if (label.props.caption.empty())
                     label.props.caption = label.props.link;
                 if (level == 0 && labelsOnly && ++topCount > topLimit)
