@@ -387,6 +387,8 @@ ItemsResult buildItems(const GumboNode* nav, std::size_t topLimit = 0) {
                         p.link = writableLink(href);
                     p.tip = attributeText(n, "title");
                     p.target = attributeText(n, "target");
+                    if (p.caption.empty())
+                        p.caption = writableText(p.link);
                     if (!p.caption.empty() && (!labelsOnly || result.items.size() < topLimit))
                         result.items.push_back({0, std::move(p)});
                     return false;
@@ -426,7 +428,7 @@ ItemsResult buildItems(const GumboNode* nav, std::size_t topLimit = 0) {
             // An item with nothing to show is left out; a submenu it has takes its place.
             if (!label.props.caption.empty() || !label.props.link.empty()) {
                 if (label.props.caption.empty())
-                    label.props.caption = label.props.link;
+                    label.props.caption = writableText(label.props.link);
                 if (level == 0 && labelsOnly && ++topCount > topLimit)
                     break;
                 result.items.push_back({level, std::move(label.props)});

@@ -13,13 +13,16 @@ bool isHtmlSpace(char c);
 // Runs of white space (and control characters) become one space; the ends are trimmed.
 std::string collapseSpace(std::string_view text);
 
-// An item text the data file holds as it is: white space collapsed, double quotes (which would
-// end the field) turned into single ones, and the leading "|" (which the reader takes for
-// depth) dropped.
+// Texts and links are made to come back unchanged from a data file: the file has no escapes, and
+// its reader ends a field at a double quote, an item at the first "]", reads ";" as "," and a
+// leading "|" as depth.
+
+// An item text the data file holds as it is: white space collapsed, double quotes turned into
+// single ones, brackets into parentheses, ";" into ",", and a leading "|" dropped.
 std::string writableText(std::string_view text);
 
 // A link the data file holds: trimmed, tabs and line breaks dropped (browsers drop them too),
-// double quotes and other control characters percent-encoded.
+// double quotes, brackets, ";" and other control characters percent-encoded.
 std::string writableLink(std::string_view link);
 
 // "%41" and the like decoded; a "%" that does not start two hexadecimal digits stays.
