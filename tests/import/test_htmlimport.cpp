@@ -106,7 +106,7 @@ TEST(HtmlImport, LabelTextRules) {
             <svg><title>icon</title></svg><span aria-hidden=true>&#9662;</span></a>
         <li><a href="/b"><div>Two</div><div>lines</div></a>
         <li><a href="/c">first<br>second</a>
-        <li><a href=" /d e&quot;f ">| Piped</a>
+        <li><a href=" /d e&quot;f[1];g ">| Piped [new]; "ok"</a>
         <li><a href="/e" aria-label="Search"><svg></svg></a>
         <li><a href="/f"></a>
         <li class="divider"></li>
@@ -115,7 +115,7 @@ TEST(HtmlImport, LabelTextRules) {
     EXPECT_EQ(importDefault(page), "The 'A'^/a^Say 'hi'^\n"
                                    "Two lines^/b^^\n"
                                    "first second^/c^^\n"
-                                   "Piped^/d e%22f^^\n"
+                                   "Piped (new), 'ok'^/d e%22f%5B1%5D%3Bg^^\n"
                                    "Search^/e^^\n"
                                    "/f^/f^^\n"
                                    "|Under f^/g^^\n");
