@@ -159,9 +159,9 @@ bool isSectioning(const GumboNode* n) {
            isHtml(n, GUMBO_TAG_MAIN) || isHtml(n, GUMBO_TAG_NAV) || isHtml(n, GUMBO_TAG_SECTION);
 }
 
-// Subtrees whose text a visitor does not read as a label: scripts, styles, inert templates,
-// pictures drawn in SVG or MathML, and what is hidden.
-bool isSkippedForText(const GumboNode* n) {
+// Subtrees that hold no navigation: scripts, styles, inert templates, pictures drawn in SVG or
+// MathML.
+bool isInert(const GumboNode* n) {
     if (n->type == GUMBO_NODE_TEMPLATE)
         return true;
     if (!isElement(n))
@@ -175,10 +175,20 @@ bool isSkippedForText(const GumboNode* n) {
     case GUMBO_TAG_TEMPLATE:
         return true;
     default:
-        break;
+        return false;
     }
+}
+
+// What is hidden until the visitor opens it: left out of labels, though a hidden submenu is
+// still a submenu.
+bool isHidden(const GumboNode* n) {
     const char* hidden = attribute(n, "aria-hidden");
     return attribute(n, "hidden") || (hidden && equalsIgnoringCase(hidden, "true"));
+}
+
+// Subtrees whose text a visitor does not read as a label.
+bool isSkippedForText(const GumboNode* n) {
+    return isInert(n) || isHidden(n);
 }
 
 // Elements that start a line of their own: their text is kept apart from its neighbours.
@@ -314,7 +324,7 @@ void appendEntries(const GumboNode* list, Entries& entries) {
             entries.push_back(n);
             return false;
         }
-        return isElement(n) && !isSkippedForText(n);
+        return isElement(n) && !isInert(n);
     });
 }
 
@@ -328,19 +338,28 @@ Label labelOf(const GumboNode* li) {
     Label label;
     const GumboNode* anchor = nullptr;
     const GumboNode* titled = attribute(li, "title") ? li : nullptr;
-    walk(li, [&](const GumboNode* n) {
-        if (!isElement(n) || isSkippedForText(n))
-            return false;
-        if (isList(n)) {
-            label.sublists.push_back(n);
-            return false;
-        }
-        if (!titled && attribute(n, "title"))
-            titled = n;
-        if (isHtml(n, GUMBO_TAG_A) && !anchor)
-            anchor = n;
-        return true;
-    });
+    int hidden = 0; // hidden parts may hold the submenu, not the label
+    walk(
+        li,
+        [&](const GumboNode* n) {
+            if (!isElement(n) || isInert(n))
+                return false;
+            if (isList(n)) {
+                label.sublists.push_back(n);
+                return false;
+            }
+            if (isHidden(n))
+                ++hidden;
+            if (hidden == 0 && !titled && attribute(n, "title"))
+                titled = n;
+            if (hidden == 0 && !anchor && isHtml(n, GUMBO_TAG_A))
+                anchor = n;
+            return true;
+        },
+        [&](const GumboNode* n) {
+            if (isHidden(n))
+                --hidden;
+        });
     model::TItemProps& p = label.props;
     if (anchor) {
         p.caption = labelText(anchor);
@@ -373,7 +392,7 @@ ItemsResult buildItems(const GumboNode* nav, std::size_t topLimit = 0) {
                 lists.push_back(n);
                 return false;
             }
-            return isElement(n) && !isSkippedForText(n);
+            return isElement(n) && !isInert(n);
         });
         for (const GumboNode* list : lists)
             appendEntries(list, top);

@@ -110,7 +110,9 @@ TEST(HtmlImport, LabelTextRules) {
         <li><a href="/e" aria-label="Search"><svg></svg></a>
         <li><a href="/f"></a>
         <li class="divider"></li>
-        <ul><li><a href="/g">Under f</a></ul>
+        <li><span>Shop</span><div hidden><a href="/promo">Promo</a><ul><li><a href="/s1">S1</a>
+            </ul></div>
+        <ul><li><a href="/g">Bare list</a></ul>
         </ul></nav>)";
     EXPECT_EQ(importDefault(page), "The 'A'^/a^Say 'hi'^\n"
                                    "Two lines^/b^^\n"
@@ -118,7 +120,9 @@ TEST(HtmlImport, LabelTextRules) {
                                    "Piped (new), 'ok'^/d e%22f%5B1%5D%3Bg^^\n"
                                    "Search^/e^^\n"
                                    "/f^/f^^\n"
-                                   "|Under f^/g^^\n");
+                                   "Shop^^^\n"
+                                   "|S1^/s1^^\n"
+                                   "|Bare list^/g^^\n");
 }
 
 TEST(HtmlImport, BadInputIsRefusedWithAMessage) {
