@@ -35,6 +35,7 @@ using doc::Document;
 using doc::Prompter;
 
 class ItemEditor;
+class TfrmImport;
 
 class Tfrm : public QMainWindow {
     Q_OBJECT
@@ -84,6 +85,7 @@ public:
     QAction* actNew = nullptr;
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
+    QAction* actImport = nullptr;
     QAction* actExit = nullptr;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
@@ -118,6 +120,7 @@ private:
     void cbPreviewClick();
     void helpIndexClick();
     void aboutClick();
+    void importClick();
     void DGPropsSelectCell(int row);
     void openStyleDialog(QDialog* dialog);
 
@@ -132,6 +135,7 @@ private:
     QVBoxLayout* propsLayout_ = nullptr;
     QLabel* lblFile_ = nullptr;
     QDialog* about_ = nullptr;
+    TfrmImport* import_ = nullptr;
     QDialog* itemStyles_ = nullptr;
     QDialog* submenuStyles_ = nullptr;
 };
