@@ -7,6 +7,8 @@ packages=(
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
+    # the navigation importers: an HTML5 parser and an XML parser
+    libgumbo-dev libxml2-dev
     qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev
     xvfb xauth imagemagick
     chromium

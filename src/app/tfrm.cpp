@@ -4,6 +4,7 @@
 #include "app/checkspanel.h"
 #include "app/itemeditor.h"
 #include "app/logo.h"
+#include "app/tfrmimport.h"
 #include "doc/document.h"
 #include "doc/prompter.h"
 #include "output/pagewriter.h"
@@ -421,6 +422,9 @@ void Tfrm::buildMenus() {
     actSave = file->addAction(QStringLiteral("Save script..."), this, &Tfrm::spdBuildClick);
     actSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     file->addSeparator();
+    actImport = file->addAction(QStringLiteral("Import Navigation..."), this, &Tfrm::importClick);
+    actImport->setObjectName(QStringLiteral("actImport"));
+    file->addSeparator();
     recentMenu = file->addMenu(QStringLiteral("Recent files"));
     recentMenu->setObjectName(QStringLiteral("mnuRecent"));
     examplesMenu = file->addMenu(QStringLiteral("New from Example"));
@@ -581,6 +585,13 @@ void Tfrm::goToPlace(const check::Place& place) {
 void Tfrm::aboutClick() {
     if (about_)
         about_->exec();
+}
+
+void Tfrm::importClick() {
+    // Made at its first opening; it keeps its source and choice between openings.
+    if (!import_)
+        import_ = new TfrmImport(document_, prompter_, designer_->folders().start, this);
+    import_->exec();
 }
 
 void Tfrm::closeEvent(QCloseEvent* event) {

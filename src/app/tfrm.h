@@ -38,6 +38,7 @@ using doc::Prompter;
 
 class ChecksPanel;
 class ItemEditor;
+class TfrmImport;
 
 class Tfrm : public QMainWindow {
     Q_OBJECT
@@ -89,6 +90,7 @@ public:
     QAction* actNew = nullptr;
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
+    QAction* actImport = nullptr;
     QAction* actExit = nullptr;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
@@ -123,6 +125,7 @@ private:
     void cbPreviewClick();
     void helpIndexClick();
     void aboutClick();
+    void importClick();
     void DGPropsSelectCell(int row);
     void openStyleDialog(QDialog* dialog);
     // Shows the place of a finding: the item in the tree, the parameter's row in the grid, or the
@@ -140,6 +143,7 @@ private:
     QVBoxLayout* propsLayout_ = nullptr;
     QLabel* lblFile_ = nullptr;
     QDialog* about_ = nullptr;
+    TfrmImport* import_ = nullptr;
     QDialog* itemStyles_ = nullptr;
     QDialog* submenuStyles_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/importcommand.h"
 #include "cli/lintcommand.h"
 #include "cli/pagecommands.h"
 #include "cli/readcommands.h"
@@ -58,6 +59,8 @@ const std::array kCommands = {
     Command{"check", "IN", "read IN and print a summary of the menu it holds", cmdCheck},
     Command{"lint", "IN [--json]", "list the menu's faults in IN (exit 3 when one is an error)",
             cmdLint},
+    Command{"import", "SOURCE OUT [--nav N] [--list]",
+            "make a new menu from a page's navigation or a sitemap", cmdImport},
 };
 
 void printHelp(std::ostream& os) {
@@ -68,7 +71,7 @@ void printHelp(std::ostream& os) {
         os << "  " << head;
         for (std::size_t i = head.size(); i < 28; ++i)
             os << ' ';
-        os << c.summary << '\n';
+        os << (head.size() >= 28 ? "  " : "") << c.summary << '\n';
     }
     os << "\nOptions:\n  --help       show this help\n  --version    show the version\n"
        << "\nExit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";

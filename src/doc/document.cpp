@@ -1,5 +1,6 @@
 #include "doc/document.h"
 
+#include "doc/commands/importcommands.h"
 #include "doc/commands/itemcommands.h"
 #include "doc/commands/stylecommands.h"
 #include "doc/commands/valuecommands.h"
@@ -150,6 +151,32 @@ TreeOpResult Document::pasteItem(ItemNode* selection) {
         push(new CreateItemCommand(*this, QStringLiteral("Paste Item"), r.created, counter,
                                    selection));
     return r;
+}
+
+void Document::importItems(const std::vector<importer::ImportedItem>& items, bool replace,
+                           const QString& stepName) {
+    if (items.empty())
+        return;
+    // Built apart, so that the tree hears one reset or one insertion per top-level item.
+    model::ItemTree built;
+    importer::appendItems(built, items);
+    const int made = built.itemCounter();
+    std::vector<model::OwnedNode> nodes = built.takeAll();
+    auto& tree = project_.items;
+    const int counter = tree.itemCounter();
+    if (replace) {
+        std::vector<model::OwnedNode> before = tree.takeAll();
+        tree.restoreAll(std::move(nodes));
+        tree.setItemCounter(made);
+        push(new ReplaceItemsCommand(*this, stepName, std::move(before), counter));
+        return;
+    }
+    std::vector<ItemNode*> added;
+    for (auto& node : nodes)
+        added.push_back(
+            tree.insertSubtree(tree.root(), tree.root()->childCount(), std::move(node)));
+    tree.setItemCounter(counter + made);
+    push(new AddItemsCommand(*this, stepName, std::move(added), counter));
 }
 
 TreeOpResult Document::deleteItem(ItemNode* selection) {

@@ -3,6 +3,7 @@
 // current file. Every change from every window goes through here as a command on the undo
 // stack; views follow the typed signals below instead of each other.
 
+#include "import/navimport.h"
 #include "model/project.h"
 
 #include <QObject>
@@ -71,6 +72,12 @@ public:
     void setItemImages(model::ItemNode* node, const std::string& img1, const std::string& img2);
     void setItemStyle(model::ItemNode* node, int32_t index);
     void setSmStyle(model::ItemNode* node, int32_t index);
+
+    // --- Imported items (from a page's navigation or a sitemap): they replace every item, or
+    // go after the last top-level item, as one step named `stepName`. Nothing happens without
+    // items.
+    void importItems(const std::vector<importer::ImportedItem>& items, bool replace,
+                     const QString& stepName);
 
     // --- Parameters. Named after the parameter ("menuWidth"); edits of one row with the same
     // non-zero `session` merge (a track bar drag, a typing session, one opening of a list).

@@ -1,0 +1,15 @@
+// libFuzzer target: any bytes as an HTML page to import. The importer must not crash, leak or hit
+// undefined behaviour, and what it imports must come back unchanged from a data file.
+#include "import/htmlsource.h"
+#include "importcheck.h"
+
+#include <cstdint>
+#include <string>
+
+using namespace menuloom;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    fuzz::checkImport(
+        importer::openHtml(std::string(reinterpret_cast<const char*>(data), size), {}));
+    return 0;
+}
