@@ -1,11 +1,13 @@
 #include "cli/commands.h"
 
 #include "cli/pagecommands.h"
+#include "cli/publishcommand.h"
 #include "cli/readcommands.h"
 
 #include "model/project.h"
 #include "output/datawriter.h"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 
@@ -50,11 +52,13 @@ const std::array kCommands = {
             "write the data file of a new menu to OUT (standard output for - or none)", cmdNew},
     Command{"page", "DATA PAGE [--preview]",
             "write the HTML page (or the preview page) that loads DATA", cmdPage},
-    Command{"export", "IN DIR [--force]",
+    Command{"export", "IN DIR [--force] [--links]",
             "read IN and write DIR/zel_data.js, DIR/zelmenu.html and DIR/zelmenu.js", cmdExport},
     Command{"convert", "IN OUT [--preview]",
             "read IN as Open does and write it again to OUT (standard output for -)", cmdConvert},
     Command{"check", "IN", "read IN and print a summary of the menu it holds", cmdCheck},
+    Command{"publish", "IN SITE [--dry-run]", "put the menu of IN into the marked pages of SITE",
+            cmdPublish},
 };
 
 void printHelp(std::ostream& os) {
@@ -63,7 +67,7 @@ void printHelp(std::ostream& os) {
     for (const auto& c : kCommands) {
         std::string head = std::string(c.name) + " " + std::string(c.usage);
         os << "  " << head;
-        for (std::size_t i = head.size(); i < 28; ++i)
+        for (std::size_t i = head.size(); i < std::max<std::size_t>(28, head.size() + 2); ++i)
             os << ' ';
         os << c.summary << '\n';
     }

@@ -83,6 +83,9 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
         mode = 0666 & ~mask;
     }
     ::fchmod(fd, mode);
+    // The replaced file keeps its owner where the system lets us (it does for root).
+    if (keepMode && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+    }
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
