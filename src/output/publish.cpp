@@ -420,6 +420,7 @@ PublishResult publishSite(const PublishInput& input, const std::string& site,
     }
     result.pages.reserve(pages.size());
     std::string bytes;
+    bool written = false;
     for (const SitePage& page : pages) {
         if (options.cancel && options.cancel->load()) {
             result.cancelled = true;
@@ -447,15 +448,25 @@ PublishResult publishSite(const PublishInput& input, const std::string& site,
                     outcome.reason = "cannot write: " + util::systemMessage(EACCES);
                 }
             } else if (edit.action == PageAction::Updated) {
-                if (const WriteResult w = writeFileAtomically(page.file, edit.bytes); !w.ok()) {
+                // Flushed all at once below: one flush per page would cost more than the rest.
+                if (const WriteResult w = writeFileAtomically(page.file, edit.bytes, {}, false);
+                    !w.ok()) {
                     outcome.action = PageAction::Refused;
                     outcome.reason = "cannot write: " + w.message;
                 }
             }
         }
+        written = written || (outcome.action == PageAction::Updated && !options.dryRun);
         result.pages.push_back(std::move(outcome));
         if (options.progress)
             options.progress(result.pages.back(), result.pages.size(), pages.size());
+    }
+    if (written) {
+        // The pages written, on the disk before publishing reports them done.
+        if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+            ::syncfs(fd);
+            ::close(fd);
+        }
     }
     return result;
 }

@@ -33,7 +33,7 @@ std::string folderPart(const std::string& path) {
 } // namespace
 
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
-                                const ChunkWriter& writer) {
+                                const ChunkWriter& writer, bool sync) {
     if (path.empty())
         return failure(WriteResult::Kind::CreateFailed, ENOENT, path);
 
@@ -75,7 +75,7 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
+    if (sync && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         return abandon(errno);
     if (!keepMode) {
         const mode_t mask = ::umask(0);
