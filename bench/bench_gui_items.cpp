@@ -5,8 +5,8 @@
 // Run offscreen (the default when no platform is given).
 
 #include "../tests/app/fakeprompter.h"
-#include "app/document.h"
 #include "app/itemeditor.h"
+#include "doc/document.h"
 #include "menugen.h"
 #include "output/datawriter.h"
 #include "reader/datareader.h"
@@ -25,11 +25,11 @@ using namespace menuloom;
 
 namespace {
 
-constexpr int kItems = 10000;
+const int kItems = bench::scaled(10000);
 
 // One project and one shown item area, built once for all benchmarks of the run.
 struct Area {
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     app::testing::FakePrompter prompter;
     std::unique_ptr<app::ItemEditor> editor;

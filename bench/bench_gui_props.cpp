@@ -3,7 +3,7 @@
 // Run offscreen (the default when no platform is given).
 
 #include "../tests/app/fakeprompter.h"
-#include "app/document.h"
+#include "doc/document.h"
 #include "ui/props/dgprops.h"
 #include "ui/props/valueeditors.h"
 
@@ -17,7 +17,7 @@ using namespace menuloom;
 namespace {
 
 struct Grid {
-    app::Document document;
+    doc::Document document;
     app::testing::FakePrompter prompter;
     QWidget host;
     ui::DGProps* grid = nullptr;

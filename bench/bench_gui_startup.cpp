@@ -5,10 +5,10 @@
 
 #include "app/apptitle.h"
 #include "app/blankpage.h"
-#include "app/qtprompter.h"
 #include "app/startup.h"
 #include "app/tfrm.h"
 #include "app/webpreviewbrowser.h"
+#include "widgets/qtprompter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -81,7 +81,7 @@ int runChild(int argc, char** argv, bool designer) {
     }
     QApplication::setApplicationDisplayName(menuloom::app::appTitle());
     QApplication::setQuitOnLastWindowClosed(false);
-    menuloom::app::QtPrompter prompter;
+    menuloom::widgets::QtPrompter prompter;
     menuloom::app::StartupOptions options;
     options.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     options.tempFolder = temp;

@@ -1,7 +1,9 @@
 #include "menugen.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -192,6 +194,15 @@ void generateMenu(Project& project, int items, int itemStyles, int smStyles, uns
             p.smStyle = rng.below(smStyles);
         project.items.setProps(node, std::move(p));
     }
+}
+
+bool smokeRun() {
+    static const bool smoke = std::getenv("MENULOOM_BENCH_SMOKE") != nullptr;
+    return smoke;
+}
+
+int scaled(int n) {
+    return smokeRun() ? std::max(50, n / 20) : n;
 }
 
 } // namespace menuloom::bench

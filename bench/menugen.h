@@ -12,4 +12,10 @@ namespace menuloom::bench {
 void generateMenu(model::Project& project, int items, int itemStyles = 200, int smStyles = 50,
                   unsigned seed = 1);
 
+// True in the smoke runs that ctest makes (MENULOOM_BENCH_SMOKE set): each benchmark runs once,
+// at a small size, only to show that it still works.
+bool smokeRun();
+// `n`, or a twentieth of it (at least 50) in a smoke run.
+int scaled(int n);
+
 } // namespace menuloom::bench

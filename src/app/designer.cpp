@@ -2,10 +2,10 @@
 
 #include "app/apptitle.h"
 #include "app/blankpage.h"
-#include "app/document.h"
 #include "app/previewbrowser.h"
-#include "app/prompter.h"
 #include "app/tfrmbuild.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
 #include "reader/datareader.h"
 
 #include <QCheckBox>

@@ -9,11 +9,17 @@
 #include <QString>
 #include <functional>
 
+namespace menuloom::doc {
+class Document;
+class Prompter;
+} // namespace menuloom::doc
+
 namespace menuloom::app {
 
-class Document;
+using doc::Document;
+using doc::Prompter;
+
 class PreviewBrowser;
-class Prompter;
 class TfrmBuild;
 
 // The three folders of a run, each with its trailing "/".

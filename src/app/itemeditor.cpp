@@ -1,10 +1,12 @@
 #include "app/itemeditor.h"
 
-#include "app/document.h"
 #include "app/itemtreemodel.h"
 #include "app/itemtreeview.h"
-#include "app/prompter.h"
-#include "app/targetlist.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
+#include "widgets/conversions.h"
+#include "widgets/imagepicker.h"
+#include "widgets/targetlist.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -22,18 +24,9 @@ namespace menuloom::app {
 using model::ItemField;
 using model::ItemNode;
 using model::TreeOpResult;
-
-QString makeRelativeToWorkingFolder(const QString& path, const QString& workingFolder) {
-    if (workingFolder.isEmpty())
-        return path;
-    // Only a whole leading folder counts: "/work/a" must not claim "/work/ab/x.gif".
-    QString folder = workingFolder;
-    if (!folder.endsWith('/') && !folder.endsWith('\\'))
-        folder += '/';
-    if (path.size() > folder.size() && path.startsWith(folder, Qt::CaseInsensitive))
-        return path.mid(folder.size());
-    return path;
-}
+using widgets::fromModel;
+using widgets::TargetList;
+using widgets::toModel;
 
 namespace {
 
@@ -94,15 +87,6 @@ private:
     }
 };
 
-QString fromModel(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string toModel(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 } // namespace
 
 struct ItemEditor::Private {
@@ -131,7 +115,7 @@ struct ItemEditor::Private {
 
     const model::Project& project() const { return document.project(); }
     ItemNode* selected() const { return model->nodeOf(tree->selectedIndex()); }
-    QString workingFolder() const { return QString::fromUtf8(project().workingFolder.c_str()); }
+    QString workingFolder() const { return fromModel(project().workingFolder); }
 
     QPushButton* button(const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, q);
@@ -441,7 +425,7 @@ void ItemEditor::Private::pickLink() {
         {{tr("HTM, HTML files"), "*.htm;*.html"}, {tr("All files (*.*)"), "*.*"}}, QString());
     if (path.isEmpty())
         return;
-    setEditText(eItemLink, makeRelativeToWorkingFolder(path, workingFolder()));
+    setEditText(eItemLink, widgets::relativeToWorkingFolder(path, workingFolder()));
     document.setItemField(node, ItemField::Link, toModel(eItemLink->text()));
 }
 
@@ -449,15 +433,10 @@ void ItemEditor::Private::pickImage(QLineEdit* field) {
     ItemNode* node = selected();
     if (!node)
         return;
-    const QString path = prompter.openFile(tr("Select image..."),
-                                           {{tr("GIF-image"), "*.gif"},
-                                            {tr("JPG-image"), "*.jpg"},
-                                            {tr("PNG-image"), "*.png"},
-                                            {tr("All files (*.*)"), "*.*"}},
-                                           startFolder);
-    if (path.isEmpty())
+    const auto path = widgets::pickImagePath(prompter, startFolder, workingFolder());
+    if (!path)
         return;
-    setEditText(field, makeRelativeToWorkingFolder(path, workingFolder()));
+    setEditText(field, *path);
     document.setItemImages(node, toModel(eItemImg1->text()), toModel(eItemImg2->text()));
 }
 

@@ -9,14 +9,15 @@
 
 class QTreeView;
 
-namespace menuloom::app {
-
+namespace menuloom::doc {
 class Document;
 class Prompter;
+} // namespace menuloom::doc
 
-// `path` without its leading working folder when it lies inside it (compared ignoring case);
-// otherwise `path` unchanged. The folder may come with or without its trailing "/".
-QString makeRelativeToWorkingFolder(const QString& path, const QString& workingFolder);
+namespace menuloom::app {
+
+using doc::Document;
+using doc::Prompter;
 
 class ItemEditor : public QWidget {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "app/itemtreemodel.h"
+#include "widgets/conversions.h"
 
 #include <QBrush>
 #include <QColor>
@@ -12,7 +13,7 @@ using model::ItemNode;
 
 ItemTreeModel::ItemTreeModel(model::Project& project, QObject* parent)
     : QAbstractItemModel(parent), project_(project) {
-    project_.addObserver(this);
+    project_.addObserver(this, true);
 }
 
 ItemTreeModel::~ItemTreeModel() {
@@ -73,7 +74,7 @@ QVariant ItemTreeModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        return widgets::fromModel(caption);
     case Qt::ForegroundRole:
         if (separator)
             return QBrush(QColor(140, 146, 156));
@@ -82,7 +83,7 @@ QVariant ItemTreeModel::data(const QModelIndex& index, int role) const {
         if (separator)
             return tr("Separator");
         if (!node->props().link.empty())
-            return QString::fromUtf8(node->props().link.c_str());
+            return widgets::fromModel(node->props().link);
         break;
     default:
         break;

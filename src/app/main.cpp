@@ -3,10 +3,10 @@
 #include "app/appstyle.h"
 #include "app/apptitle.h"
 #include "app/designer.h"
-#include "app/qtprompter.h"
 #include "app/startup.h"
 #include "app/tfrm.h"
 #include "app/webpreviewbrowser.h"
+#include "widgets/qtprompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     // The splash window ends the program when it is closed, after the main window's question.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    menuloom::app::QtPrompter prompter;
+    menuloom::widgets::QtPrompter prompter;
     menuloom::app::StartupOptions options;
     options.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     options.tempFolder = QDir::tempPath() + QLatin1Char('/');

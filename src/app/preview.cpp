@@ -1,8 +1,8 @@
 #include "app/preview.h"
 
 #include "app/apptitle.h"
-#include "app/prompter.h"
 #include "app/tfrmfullscreen.h"
+#include "doc/prompter.h"
 #include "output/datawriter.h"
 #include "output/pagewriter.h"
 

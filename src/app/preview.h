@@ -9,9 +9,14 @@
 #include <QString>
 #include <QTimer>
 
+namespace menuloom::doc {
+class Prompter;
+}
+
 namespace menuloom::app {
 
-class Prompter;
+using doc::Prompter;
+
 class TfrmFullscreen;
 
 inline constexpr const char* kPreviewDataName = "tmp_zel_data.js";

@@ -2,9 +2,7 @@
 
 #include "app/apptitle.h"
 #include "app/designer.h"
-#include "app/document.h"
 #include "app/logo.h"
-#include "app/prompter.h"
 #include "app/recentfiles.h"
 #include "app/tfrm.h"
 #include "app/tfrmabout.h"
@@ -12,6 +10,8 @@
 #include "app/tfrmcross.h"
 #include "app/tfrmfullscreen.h"
 #include "app/tfrmsplash.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
 #include "ui/props/valueeditors.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"

@@ -16,10 +16,16 @@ class TfrmStyles;
 class TfrmText;
 } // namespace menuloom::ui
 
-namespace menuloom::app {
-
+namespace menuloom::doc {
 class Document;
 class Prompter;
+} // namespace menuloom::doc
+
+namespace menuloom::app {
+
+using doc::Document;
+using doc::Prompter;
+
 class TfrmBuild;
 class TfrmCross;
 class TfrmFullscreen;

@@ -1,13 +1,14 @@
 #include "app/tfrm.h"
 
 #include "app/apptitle.h"
-#include "app/document.h"
 #include "app/itemeditor.h"
 #include "app/logo.h"
-#include "app/prompter.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
 #include "output/pagewriter.h"
 #include "ui/props/dgprops.h"
 #include "ui/props/valueeditors.h"
+#include "widgets/backgroundtile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,7 +41,7 @@ namespace {
 // The window's background: the tile repeated.
 class Backdrop : public QWidget {
 public:
-    explicit Backdrop(QWidget* parent) : QWidget(parent), tile_(Tfrm::backgroundTile()) {}
+    explicit Backdrop(QWidget* parent) : QWidget(parent), tile_(widgets::backgroundTile()) {}
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -127,17 +128,6 @@ QSplitter::handle:horizontal { width: 6px; }
 )";
 
 } // namespace
-
-QPixmap Tfrm::backgroundTile() {
-    QImage tile(50, 50, QImage::Format_RGB32);
-    tile.fill(Qt::white);
-    const QRgb line = qRgb(246, 246, 246);
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 50; ++x)
-            if (x % 5 == 0 || y % 5 == 0)
-                tile.setPixel(x, y, line);
-    return QPixmap::fromImage(tile);
-}
 
 Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const BrowserFactory& browsers,
            const QString& settingsPath, QWidget* parent)

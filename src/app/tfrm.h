@@ -24,11 +24,17 @@ class DGProps;
 class ValueEditors;
 } // namespace menuloom::ui
 
+namespace menuloom::doc {
+class Document;
+class Prompter;
+} // namespace menuloom::doc
+
 namespace menuloom::app {
 
-class Document;
+using doc::Document;
+using doc::Prompter;
+
 class ItemEditor;
-class Prompter;
 
 class Tfrm : public QMainWindow {
     Q_OBJECT
@@ -55,9 +61,6 @@ public:
     // Widths of the preview browser for "Tablet" and "Phone".
     static constexpr int kTabletWidth = 768;
     static constexpr int kPhoneWidth = 375;
-
-    // The 50 by 50 background tile: white with light grey lines every 5 pixels.
-    static QPixmap backgroundTile();
 
     // Controls by the names the rest of the program and the tests use.
     QPushButton* spdBuild = nullptr;

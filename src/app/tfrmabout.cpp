@@ -1,7 +1,7 @@
 #include "app/tfrmabout.h"
 
 #include "app/logo.h"
-#include "app/prompter.h"
+#include "doc/prompter.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -3,9 +3,13 @@
 
 #include <QDialog>
 
+namespace menuloom::doc {
+class Prompter;
+}
+
 namespace menuloom::app {
 
-class Prompter;
+using doc::Prompter;
 
 class TfrmAbout : public QDialog {
     Q_OBJECT

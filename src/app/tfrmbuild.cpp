@@ -1,9 +1,9 @@
 #include "app/tfrmbuild.h"
 
 #include "app/apptitle.h"
-#include "app/document.h"
-#include "app/prompter.h"
 #include "app/tfrmcross.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
 #include "output/pagewriter.h"
 
 #include <QCheckBox>

@@ -10,10 +10,16 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-namespace menuloom::app {
-
+namespace menuloom::doc {
 class Document;
 class Prompter;
+} // namespace menuloom::doc
+
+namespace menuloom::app {
+
+using doc::Document;
+using doc::Prompter;
+
 class TfrmCross;
 
 // Shows the output folder in grey, shortened in the middle when it does not fit.

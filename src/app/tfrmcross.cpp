@@ -1,6 +1,7 @@
 #include "app/tfrmcross.h"
 
-#include "app/document.h"
+#include "doc/document.h"
+#include "widgets/conversions.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -13,6 +14,9 @@
 #include <QVBoxLayout>
 
 namespace menuloom::app {
+
+using widgets::fromModel;
+using widgets::toModel;
 
 namespace {
 
@@ -113,17 +117,17 @@ TfrmCross::TfrmCross(Document& document, QWidget* parent) : QDialog(parent), doc
 
 void TfrmCross::loadFromSettings() {
     const model::CrossframeSettings& settings = document_.project().crossframe;
-    eFsetID->setText(QString::fromUtf8(settings.framesetId.c_str()));
-    eTopNum->setText(QString::fromUtf8(settings.topFrame.c_str()));
-    eSubNum->setText(QString::fromUtf8(settings.subFrame.c_str()));
+    eFsetID->setText(fromModel(settings.framesetId));
+    eTopNum->setText(fromModel(settings.topFrame));
+    eSubNum->setText(fromModel(settings.subFrame));
     cbVertical->setChecked(settings.vertical);
 }
 
 model::CrossframeSettings TfrmCross::fieldSettings() const {
     model::CrossframeSettings settings = document_.project().crossframe;
-    settings.framesetId = eFsetID->text().toUtf8().toStdString();
-    settings.topFrame = eTopNum->text().toUtf8().toStdString();
-    settings.subFrame = eSubNum->text().toUtf8().toStdString();
+    settings.framesetId = toModel(eFsetID->text());
+    settings.topFrame = toModel(eTopNum->text());
+    settings.subFrame = toModel(eSubNum->text());
     settings.vertical = cbVertical->isChecked();
     return settings;
 }

@@ -11,9 +11,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace menuloom::doc {
+class Document;
+}
+
 namespace menuloom::app {
 
-class Document;
+using doc::Document;
 
 class TfrmCross : public QDialog {
     Q_OBJECT

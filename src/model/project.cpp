@@ -72,9 +72,10 @@ template <typename Fn> void Project::notify(Fn&& fn) {
         fn(o);
 }
 
-void Project::addObserver(ProjectObserver* observer) {
-    if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
-        observers_.push_back(observer);
+void Project::addObserver(ProjectObserver* observer, bool first) {
+    if (!observer || std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+        return;
+    observers_.insert(first ? observers_.begin() : observers_.end(), observer);
 }
 
 void Project::removeObserver(ProjectObserver* observer) {

@@ -57,7 +57,10 @@ public:
     // Folder of the data file read last (the program folder at start), with a trailing "/".
     std::string workingFolder;
 
-    void addObserver(ProjectObserver* observer);
+    // Adds an observer, told after those already there; `first`: told before them instead.
+    // Adapters that views read through (the item tree's view model) go first, so that they are
+    // consistent again before any view reacts to a change or a reset.
+    void addObserver(ProjectObserver* observer, bool first = false);
     void removeObserver(ProjectObserver* observer);
 
     // The reset of New and Open: every parameter back to its built-in default, both style lists

@@ -3,13 +3,16 @@
 // next prepared answer.
 
 #include "app/previewbrowser.h"
-#include "app/prompter.h"
+#include "doc/prompter.h"
 
 #include <QQueue>
 #include <QStringList>
 #include <QWidget>
 
 namespace menuloom::app::testing {
+
+using doc::FileFilter;
+using doc::Prompter;
 
 class FakePrompter : public Prompter {
 public:

@@ -1,7 +1,7 @@
 // The document's one edit path: every operation is a step that undoes to the model it started
 // from, byte for byte, and redoes to the model it made.
 
-#include "app/document.h"
+#include "doc/document.h"
 #include "output/datawriter.h"
 #include "reader/modelgen.h"
 
@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include <limits>
 #include <random>
 
 using namespace menuloom;
@@ -27,7 +28,7 @@ std::vector<ItemNode*> allItems(Project& p) {
 // the same seed on the same model gives the same sequence.
 class Operator {
 public:
-    Operator(app::Document& doc, unsigned seed) : doc_(doc), rng_(seed) {}
+    Operator(doc::Document& doc, unsigned seed) : doc_(doc), rng_(seed) {}
 
     void step() {
         Project& p = doc_.mutableProject();
@@ -67,7 +68,7 @@ public:
             break;
         case 9: {
             // A typing session: several edits that merge, sometimes back to where they began.
-            const int session = app::Document::newSession();
+            const int session = doc::Document::newSession();
             const std::string before = node ? node->props().caption : std::string();
             for (int i = 0, n = 1 + pick(4); i < n; ++i)
                 doc_.renameItem(node, before + std::to_string(i), session);
@@ -77,7 +78,7 @@ public:
         }
         case 10:
             doc_.setItemField(node, static_cast<model::ItemField>(pick(5)), text,
-                              pick(2) ? app::Document::newSession() : 0);
+                              pick(2) ? doc::Document::newSession() : 0);
             break;
         case 11:
             doc_.setItemImages(node, text, "o" + text);
@@ -89,7 +90,10 @@ public:
         case 13: {
             const int row = pick(model::kParamCount);
             model::TPropType value = p.params[static_cast<std::size_t>(row)];
-            value.value += 1 + pick(5);
+            // A different value, stepping down where a step up would overflow.
+            const int step = 1 + pick(5);
+            value.value = value.value > std::numeric_limits<int>::max() - step ? value.value - step
+                                                                               : value.value + step;
             value.num = pick(100);
             value.text += "x";
             doc_.setParam(row, value, pick(2) ? 7 : 0, pick(2) == 0);
@@ -125,7 +129,7 @@ public:
             break;
         case 20: {
             const int k = pick(p.itemStyles.size() + 1) - 1;
-            const int session = app::Document::newSession();
+            const int session = doc::Document::newSession();
             doc_.renameStyle<model::TStyle>(k, text, session);
             doc_.renameStyle<model::TStyle>(k, text + "y", session);
             doc_.renameStyle<model::TSmStyle>(pick(p.smStyles.size() + 1) - 1, "  ", 0);
@@ -161,7 +165,7 @@ private:
     int pick(int n) { return n <= 0 ? 0 : static_cast<int>(rng_() % static_cast<unsigned>(n)); }
     std::size_t index(std::size_t n) { return rng_() % n; }
 
-    app::Document& doc_;
+    doc::Document& doc_;
     std::mt19937 rng_;
 };
 
@@ -169,7 +173,7 @@ std::string bytes(const Project& p) {
     return output::renderDataFile(p, false) + output::renderDataFile(p, true);
 }
 
-void generate(app::Document& doc, unsigned seed, const readertest::ModelGenOptions& options) {
+void generate(doc::Document& doc, unsigned seed, const readertest::ModelGenOptions& options) {
     doc.replaceProject([&](Project& p) { readertest::generateModel(p, seed, options); });
 }
 
@@ -195,7 +199,7 @@ private slots:
         options.maxItemStyles = 12;
         options.maxSmStyles = 8;
 
-        app::Document doc;
+        doc::Document doc;
         generate(doc, seed, options);
         const std::string startBytes = bytes(doc.project());
         Operator op(doc, seed);
@@ -206,7 +210,7 @@ private slots:
         QVERIFY(stack->count() > 100);
 
         // The same sequence on a second copy, applied once, is the model to come back to.
-        app::Document once;
+        doc::Document once;
         generate(once, seed, options);
         Operator replay(once, seed);
         for (int i = 0; i < 1000; ++i)
@@ -215,7 +219,7 @@ private slots:
 
         while (stack->canUndo())
             stack->undo();
-        app::Document start;
+        doc::Document start;
         generate(start, seed, options);
         const std::string startDiff = readertest::modelDifference(doc.project(), start.project());
         QVERIFY2(startDiff.empty(), startDiff.c_str());
@@ -229,20 +233,20 @@ private slots:
     }
 
     void stepsAreNamedAndMerge() {
-        app::Document doc;
+        doc::Document doc;
         Project& p = doc.mutableProject();
-        QSignalSpy changed(&doc, &app::Document::changed);
+        QSignalSpy changed(&doc, &doc::Document::changed);
         QUndoStack* stack = doc.undoStack();
 
         ItemNode* a = doc.addItem(nullptr).created;
         QCOMPARE(stack->undoText(), QString("Add Item"));
         // A typing session is one step; typing back to where it began leaves no step.
-        const int session = app::Document::newSession();
+        const int session = doc::Document::newSession();
         for (const char* text : {"H", "Ho", "Hom", "Home"})
             doc.renameItem(a, text, session);
         QCOMPARE(stack->count(), 2);
         QCOMPARE(stack->undoText(), QString("Rename Item"));
-        const int again = app::Document::newSession();
+        const int again = doc::Document::newSession();
         doc.renameItem(a, "Homes", again);
         doc.renameItem(a, "Home", again);
         QCOMPARE(stack->count(), 2);
@@ -251,7 +255,7 @@ private slots:
 
         // A parameter step is named after the parameter; a drag is one step.
         const int row = model::findParam(p.params, "menuWidth");
-        const int drag = app::Document::newSession();
+        const int drag = doc::Document::newSession();
         for (int v : {10, 20, 30}) {
             model::TPropType value = p.params[static_cast<std::size_t>(row)];
             value.value = v;
@@ -282,7 +286,7 @@ private slots:
     }
 
     void undoingAStyleDeletionBringsBackEveryReference() {
-        app::Document doc;
+        doc::Document doc;
         Project& p = doc.mutableProject();
         doc.replaceProject([](Project& q) {
             for (int i = 0; i < 4; ++i)

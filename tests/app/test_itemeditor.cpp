@@ -1,10 +1,10 @@
 // The item area driven through its real widgets: selection and the panel, the text fields, the
 // "Select..." buttons, the style lists and the nine operation buttons.
 
-#include "app/document.h"
 #include "app/itemeditor.h"
 #include "app/itemtreemodel.h"
 #include "app/itemtreeview.h"
+#include "doc/document.h"
 #include "fakeprompter.h"
 
 #include <QComboBox>
@@ -23,7 +23,7 @@ namespace {
 // A standalone item area over its own document, counting the changes it makes. Tests set up
 // their menus on the project directly, which the document does not count.
 struct Fixture {
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     FakePrompter prompter;
     int modified = 0;
@@ -31,7 +31,7 @@ struct Fixture {
 
     Fixture() {
         project.workingFolder = "/home/ann/site/";
-        QObject::connect(&document, &app::Document::changed, [this] { ++modified; });
+        QObject::connect(&document, &doc::Document::changed, [this] { ++modified; });
         editor = std::make_unique<app::ItemEditor>(document, prompter, "/home/ann/start");
         editor->resize(760, 420);
         editor->show();
@@ -94,7 +94,6 @@ private slots:
     void changeWithoutFocusWritesNothing();
     void inPlaceEditRenames();
     void linkAndImagePaths();
-    void makeRelativeRules();
     void targetList();
     void styleLists();
     void dropZonesFromGeometry();
@@ -326,21 +325,6 @@ void TestItemEditor::linkAndImagePaths() {
     QCOMPARE(a->props().img2, std::string("/usr/share/pics/b.png"));
     QCOMPARE(a->props().link, std::string("pages/about.html"));
     QCOMPARE(f.modified, 3);
-}
-
-void TestItemEditor::makeRelativeRules() {
-    using app::makeRelativeToWorkingFolder;
-    QCOMPARE(makeRelativeToWorkingFolder("/w/site/img/a.gif", "/w/site/"), QString("img/a.gif"));
-    QCOMPARE(makeRelativeToWorkingFolder("/W/Site/a.gif", "/w/site/"), QString("a.gif"));
-    QCOMPARE(makeRelativeToWorkingFolder("/w/site/a.gif", "/w/site"), QString("a.gif"));
-    QCOMPARE(makeRelativeToWorkingFolder("/other/a.gif", "/w/site/"), QString("/other/a.gif"));
-    // The folder must lead the path as a whole folder: a match further in, or a longer folder
-    // name, keeps the full path instead of cutting it at a wrong place.
-    QCOMPARE(makeRelativeToWorkingFolder("/x/w/site/a.gif", "/w/site/"),
-             QString("/x/w/site/a.gif"));
-    QCOMPARE(makeRelativeToWorkingFolder("/w/sites/a.gif", "/w/site"), QString("/w/sites/a.gif"));
-    QCOMPARE(makeRelativeToWorkingFolder("/w/site/", "/w/site/"), QString("/w/site/"));
-    QCOMPARE(makeRelativeToWorkingFolder("a.gif", ""), QString("a.gif"));
 }
 
 void TestItemEditor::targetList() {
@@ -769,17 +753,17 @@ void TestItemEditor::deleteAllAsks() {
     f.project.items.addItem(a, true);
     f.clickItem(a);
 
-    f.prompter.answers.enqueue(app::Prompter::Answer::No);
+    f.prompter.answers.enqueue(doc::Prompter::Answer::No);
     f.click("spdDeleteAllItems");
     QCOMPARE(f.prompter.messages.size(), 1);
     QCOMPARE(f.prompter.messages[0].caption, QString("Confirmation"));
     QCOMPARE(f.prompter.messages[0].text, QString("Do you want to delete all items?"));
-    QCOMPARE(f.prompter.messages[0].buttons, app::Prompter::Buttons::YesNo);
+    QCOMPARE(f.prompter.messages[0].buttons, doc::Prompter::Buttons::YesNo);
     QCOMPARE(f.dump(), std::string("Item0(SubItem1)"));
     QCOMPARE(f.editor->selectedItem(), a);
     QCOMPARE(f.modified, 0);
 
-    f.prompter.answers.enqueue(app::Prompter::Answer::Yes);
+    f.prompter.answers.enqueue(doc::Prompter::Answer::Yes);
     f.click("spdDeleteAllItems");
     QCOMPARE(f.dump(), std::string());
     QVERIFY(!f.editor->selectedItem());

@@ -2,8 +2,8 @@
 // MENULOOM_SHOT_DIR set it leaves a picture of itself there for a person to look at.
 
 #include "app/appstyle.h"
-#include "app/document.h"
 #include "app/itemeditor.h"
+#include "doc/document.h"
 #include "fakeprompter.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ private slots:
 
 void TestItemEditorLook::layoutWithRealMenu() {
     app::applyAppStyle(*qApp);
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     buildMenu(project);
     project.workingFolder = "/tmp/";

@@ -1,13 +1,14 @@
 // The project commands: the save question, New, Open, the recent files and closing the window.
 
 #include "app/designer.h"
-#include "app/document.h"
 #include "app/fakeprompter.h"
 #include "app/itemeditor.h"
 #include "app/tfrm.h"
 #include "app/tfrmbuild.h"
 #include "app/tfrmcross.h"
+#include "doc/document.h"
 #include "modaldriver.h"
+#include "model/paramtable.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -23,19 +24,19 @@
 #include <QUndoStack>
 
 using namespace menuloom;
-using app::Prompter;
 using app::testing::FakeBrowsers;
 using app::testing::FakePrompter;
 using app::testing::onNextModal;
 using app::testing::readAll;
 using app::testing::writeMenu;
+using doc::Prompter;
 
 namespace {
 
 // The main window over fake dialogs and browsers, with its save dialog, as start-up builds it.
 struct Window {
     app::testing::Folders dirs;
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     FakePrompter prompter;
     FakeBrowsers browsers;
@@ -339,6 +340,55 @@ private slots:
         // The preview shows it at once.
         QCOMPARE(w.browser().paths.last(), w.dirs.tempFolder() + "tmp_zel.html");
         QVERIFY(readAll(w.dirs.tempFolder() + "tmp_zel_data.js").contains("Shop"));
+    }
+
+    // New, Open and "New from Example" replace the tree under a selected item, an open value
+    // editor and a history whose commands hold nodes: no view may reach a node of the old tree
+    // (the sanitizer build catches any read of a freed node).
+    void resetsLeaveNoViewOnTheOldTree() {
+        Window w;
+        w.frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.frm.get()));
+        QDir(w.dirs.program.path()).mkpath("examples/demo");
+        QVERIFY(writeMenu(w.dirs.program.filePath("examples/demo/zel_data.js"), {"Home", "Shop"}));
+        const QString file = w.dirs.work.filePath("menu.js");
+        QVERIFY(writeMenu(file, {"Home", "About", "Contact"}));
+        app::ItemEditor* items = w.frm->itemEditor();
+        auto click = [&](const char* name) {
+            QTest::mouseClick(items->findChild<QPushButton*>(name), Qt::LeftButton);
+        };
+        auto prepare = [&] {
+            click("spdAddItem");
+            click("spdAddSubItem");
+            click("spdAddItem");
+            items->selectItem(w.project.items.root()->child(0));
+            click("spdDeleteItem"); // the history now owns a removed subtree
+            items->selectItem(w.project.items.root()->child(0)->child(0));
+            w.frm->valueEditors->open(model::findParam(w.project.params, "posX"));
+            QVERIFY(w.frm->valueEditors->openEditor());
+            QVERIFY(w.document.undoStack()->count() > 0);
+            w.prompter.answers.enqueue(Prompter::Answer::No);
+        };
+        auto check = [&](int count) {
+            QCOMPARE(w.project.items.count(), count);
+            QCOMPARE(w.document.undoStack()->count(), 0);
+            QVERIFY(!w.frm->valueEditors->openEditor());
+            model::ItemNode* selected = items->selectedItem();
+            QVERIFY(!selected || selected->parent() == w.project.items.root());
+            QTest::qWait(0);
+        };
+        click("spdAddItem");
+        prepare();
+        QVERIFY(w.designer().newProject());
+        check(0);
+        click("spdAddItem");
+        prepare();
+        QVERIFY(w.designer().openProject(file));
+        check(3);
+        prepare();
+        w.frm->examplesMenu->aboutToShow();
+        w.frm->examplesMenu->actions()[0]->trigger();
+        check(2);
     }
 
     void flagOnlyEditsAskBeforeTheyAreLost() {

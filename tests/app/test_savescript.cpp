@@ -1,9 +1,9 @@
 // The save-script dialog and the crossframe dialog.
 
-#include "app/document.h"
 #include "app/fakeprompter.h"
 #include "app/tfrmbuild.h"
 #include "app/tfrmcross.h"
+#include "doc/document.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -16,10 +16,10 @@
 #include <QUndoStack>
 
 using namespace menuloom;
-using app::Prompter;
 using app::TfrmBuild;
 using app::TfrmCross;
 using app::testing::FakePrompter;
+using doc::Prompter;
 
 namespace {
 
@@ -41,7 +41,7 @@ const char* kOverwrite =
 struct Fixture {
     QTemporaryDir program;
     QTemporaryDir out;
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     FakePrompter prompter;
     TfrmCross cross{document};
@@ -278,7 +278,7 @@ private slots:
     }
 
     void crossframeDialog() {
-        app::Document document;
+        doc::Document document;
         const model::Project& project = document.project();
         TfrmCross cross(document);
         cross.show();

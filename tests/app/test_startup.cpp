@@ -191,7 +191,7 @@ private slots:
         QVERIFY(aboutShown);
 
         // The background tile: white, light grey lines every 5 pixels.
-        const QImage tile = app::Tfrm::backgroundTile().toImage();
+        const QImage tile = widgets::backgroundTile().toImage();
         QCOMPARE(tile.size(), QSize(50, 50));
         QCOMPARE(tile.pixelColor(0, 7), QColor(246, 246, 246));
         QCOMPARE(tile.pixelColor(45, 13), QColor(246, 246, 246));

@@ -2,10 +2,10 @@
 // engine in the preview, and a change shows after the auto-update.
 
 #include "app/designer.h"
-#include "app/document.h"
 #include "app/fakeprompter.h"
 #include "app/tfrm.h"
 #include "app/webpreviewbrowser.h"
+#include "doc/document.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -53,7 +53,7 @@ private slots:
 
         QTemporaryDir temp;
         QTemporaryDir work;
-        app::Document document;
+        doc::Document document;
         model::Project& project = document.mutableProject();
         app::testing::FakePrompter prompter;
         app::Folders folders{program, temp.path() + "/", work.path() + "/"};

@@ -2,7 +2,7 @@
 // What the tests of the style editors share: a record of the document's change notices and
 // clicks on list rows the way a user makes them.
 
-#include "app/document.h"
+#include "doc/document.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -14,8 +14,8 @@ namespace menuloom::ui::testing {
 struct ChangeLog {
     int changes = 0;
     int autoPreview = 0;
-    explicit ChangeLog(app::Document& document) {
-        QObject::connect(&document, &app::Document::changed, [this](bool preview) {
+    explicit ChangeLog(doc::Document& document) {
+        QObject::connect(&document, &doc::Document::changed, [this](bool preview) {
             ++changes;
             if (preview)
                 ++autoPreview;

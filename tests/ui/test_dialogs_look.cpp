@@ -3,7 +3,7 @@
 // to look at.
 
 #include "app/appstyle.h"
-#include "app/document.h"
+#include "doc/document.h"
 #include "fakeprompter.h"
 #include "model/paramtable.h"
 #include "ui/styles/tfrmfont.h"
@@ -71,7 +71,7 @@ private slots:
 };
 
 void TestDialogsLook::valueDialogs() {
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     SystemFonts prompter;
 
@@ -110,7 +110,7 @@ void TestDialogsLook::valueDialogs() {
 }
 
 void TestDialogsLook::styleDialogs() {
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     SystemFonts prompter;
     for (const char* name : {"Top bar", "Highlight", "Footer links"}) {

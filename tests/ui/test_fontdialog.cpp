@@ -1,8 +1,8 @@
 // The Font dialog driven through its lists and buttons: what it selects on opening, the test
 // panel, Apply and Cancel in both modes, and the stored fonts it cannot find.
 
-#include "app/document.h"
 #include "dialogtestsupport.h"
+#include "doc/document.h"
 #include "fakeprompter.h"
 #include "model/paramtable.h"
 #include "ui/styles/tfrmfont.h"
@@ -29,7 +29,7 @@ public:
 };
 
 struct Fixture {
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     CountingPrompter prompter;
     ui::testing::ChangeLog log{document};

@@ -2,9 +2,8 @@
 // clicks at the real value-button coordinates, keys, the pointer leaving a pop-up.
 
 #include "app/appstyle.h"
-#include "app/document.h"
-#include "app/targetlist.h"
 #include "app/tfrm.h"
+#include "doc/document.h"
 #include "fakeprompter.h"
 #include "modaldriver.h"
 #include "testsupport.h"
@@ -14,6 +13,7 @@
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
 #include "ui/styles/tfrmtext.h"
+#include "widgets/targetlist.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -27,16 +27,16 @@
 #include <QUndoStack>
 
 using namespace menuloom;
-using app::Prompter;
 using app::testing::FakeBrowsers;
 using app::testing::FakePrompter;
+using doc::Prompter;
 
 namespace {
 
 // The main window with its grid, editors and value dialogs, over fake dialogs and browsers.
 struct Window {
     app::testing::Folders dirs;
-    app::Document document;
+    doc::Document document;
     const model::Project& project = document.project();
     FakePrompter prompter;
     FakeBrowsers browsers;

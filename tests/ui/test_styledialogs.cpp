@@ -4,17 +4,18 @@
 // names assistive technology reads.
 
 #include "app/designer.h"
-#include "app/document.h"
 #include "app/startup.h"
 #include "app/tfrm.h"
 #include "dialogtestsupport.h"
+#include "doc/document.h"
 #include "fakeprompter.h"
 #include "modaldriver.h"
 #include "testsupport.h"
-#include "ui/styles/stylewidgets.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmsmstyles.h"
 #include "ui/styles/tfrmstyles.h"
+#include "widgets/colorbutton.h"
+#include "widgets/conversions.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -38,7 +39,7 @@ namespace {
 
 // Both dialogs over one document with three items; nothing is shown until `open`.
 struct Fixture {
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     FakePrompter prompter;
     ui::testing::ChangeLog log{document};
@@ -244,8 +245,8 @@ void TestStyleDialogs::itemValueControls() {
     click(d, "spdBackColorOver");
     QCOMPARE(f.prompter.colorRequests, QList<std::optional<QColor>>({std::nullopt}));
     QCOMPARE(f.style(1).itemBackColorOver, 0x563412);
-    QCOMPARE(w<ui::ColorButton>(d, "spdBackColorOver")->swatch(), 0x563412);
-    QCOMPARE(w<ui::ColorButton>(d, "spdBackColorNormal")->swatch(), -1);
+    QCOMPARE(w<widgets::ColorButton>(d, "spdBackColorOver")->swatch(), 0x563412);
+    QCOMPARE(w<widgets::ColorButton>(d, "spdBackColorNormal")->swatch(), -1);
     click(d, "spdFontColorNormal"); // cancelled: nothing changes
     QCOMPARE(f.style(1).fontColorNormal, -1);
     f.prompter.colors.enqueue(QColor(Qt::red));
@@ -253,7 +254,7 @@ void TestStyleDialogs::itemValueControls() {
     QCOMPARE(f.style(1).itemBorderColorNormal, 0x0000FF);
     click(d, "newSpd6");
     QCOMPARE(f.style(1).itemBackColorOver, -1);
-    QCOMPARE(w<ui::ColorButton>(d, "spdBackColorOver")->swatch(), -1);
+    QCOMPARE(w<widgets::ColorButton>(d, "spdBackColorOver")->swatch(), -1);
     QCOMPARE(f.style(1).itemBorderColorNormal, 0x0000FF);
     click(d, "newSpd4");
     QCOMPARE(f.style(1).itemBorderColorNormal, -1);
@@ -303,13 +304,13 @@ void TestStyleDialogs::submenuValueControls() {
     click(d, "spdSmBackColor");
     QCOMPARE(f.smStyle(0).menuBorderColor, 0x030201);
     QCOMPARE(f.smStyle(0).menuBackColor, 0x060504);
-    QCOMPARE(w<ui::ColorButton>(d, "spdSmBackColor")->swatch(), 0x060504);
+    QCOMPARE(w<widgets::ColorButton>(d, "spdSmBackColor")->swatch(), 0x060504);
     click(d, "spdSmBorderColorClear");
     QCOMPARE(f.smStyle(0).menuBorderColor, -1);
     QCOMPARE(f.smStyle(0).menuBackColor, 0x060504);
     click(d, "spdSmBackColorClear");
     QCOMPARE(f.smStyle(0).menuBackColor, -1);
-    QCOMPARE(w<ui::ColorButton>(d, "spdSmBackColor")->swatch(), -1);
+    QCOMPARE(w<widgets::ColorButton>(d, "spdSmBackColor")->swatch(), -1);
 
     auto* width = w<QSlider>(d, "tbSmWidth");
     width->setFocus();
@@ -365,12 +366,12 @@ void TestStyleDialogs::listOperationsAndItemReferences() {
     QVERIFY(!w<QWidget>(d, "pnlStyleParameters")->isEnabled());
 
     // Delete All asks; No keeps every style and reference, Yes empties the list.
-    f.prompter.answers.enqueue(app::Prompter::Answer::No);
+    f.prompter.answers.enqueue(doc::Prompter::Answer::No);
     click(d, "spdDeleteAllStyles");
     QCOMPARE(f.prompter.messages.size(), 1);
     QCOMPARE(f.prompter.messages[0].caption, QString("Confirmation"));
     QCOMPARE(f.prompter.messages[0].text, QString("Do you want to delete all items?"));
-    QCOMPARE(f.prompter.messages[0].buttons, app::Prompter::Buttons::YesNo);
+    QCOMPARE(f.prompter.messages[0].buttons, doc::Prompter::Buttons::YesNo);
     QCOMPARE(f.project.itemStyles.size(), 4);
     QCOMPARE(f.itemRefs(), (std::vector<int32_t>{-1, 1, 2}));
     clickRow(list, 2);
@@ -423,7 +424,7 @@ void TestStyleDialogs::imagePaths() {
     QCOMPARE(request.title, QString("Select image..."));
     QCOMPARE(request.startFolder, QString("/home/ann/start/"));
     QStringList filters;
-    for (const app::FileFilter& filter : request.filters)
+    for (const doc::FileFilter& filter : request.filters)
         filters << filter.description + "|" + filter.pattern;
     QCOMPARE(filters, QStringList({"GIF-image|*.gif", "JPG-image|*.jpg", "PNG-image|*.png",
                                    "All files (*.*)|*.*"}));

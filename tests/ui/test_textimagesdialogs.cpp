@@ -1,8 +1,8 @@
 // The Enter text and Select images dialogs driven through their real widgets: what each stores,
 // when the automatic preview starts, and what Escape keeps.
 
-#include "app/document.h"
 #include "dialogtestsupport.h"
+#include "doc/document.h"
 #include "fakeprompter.h"
 #include "model/paramtable.h"
 #include "ui/styles/tfrmimages.h"
@@ -21,7 +21,7 @@ using ui::testing::rowTexts;
 namespace {
 
 struct Fixture {
-    app::Document document;
+    doc::Document document;
     model::Project& project = document.mutableProject();
     app::testing::FakePrompter prompter;
     ui::testing::ChangeLog log{document};

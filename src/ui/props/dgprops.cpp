@@ -1,7 +1,8 @@
 #include "ui/props/dgprops.h"
 
-#include "app/document.h"
+#include "doc/document.h"
 #include "ui/props/propsdisplay.h"
+#include "widgets/conversions.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -15,16 +16,10 @@
 
 namespace menuloom::ui {
 
+using widgets::fromModel;
+using widgets::toQColor;
+
 namespace {
-
-QString fromModel(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor qColor(int32_t color) {
-    const auto v = static_cast<uint32_t>(color);
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
 
 // Colours of the grid: light, with one blue accent for the selected value.
 const QColor kNameBack(240, 242, 246);
@@ -71,14 +66,14 @@ private:
 
 } // namespace
 
-PropsModel::PropsModel(app::Document& document, QObject* parent)
+PropsModel::PropsModel(doc::Document& document, QObject* parent)
     : QAbstractTableModel(parent), document_(document) {
     // One cell at a time, so that a screen reader hears the new name of exactly that cell.
-    connect(&document_, &app::Document::paramChanged, this, [this](int row) {
+    connect(&document_, &doc::Document::paramChanged, this, [this](int row) {
         for (int column : {0, 1})
             emit dataChanged(index(row, column), index(row, column));
     });
-    connect(&document_, &app::Document::projectReset, this,
+    connect(&document_, &doc::Document::projectReset, this,
             [this] { emit dataChanged(index(0, 0), index(rowCount() - 1, 1)); });
 }
 
@@ -109,7 +104,7 @@ Qt::ItemFlags PropsModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-DGProps::DGProps(app::Document& document, QWidget* parent)
+DGProps::DGProps(doc::Document& document, QWidget* parent)
     : QTableView(parent), document_(document), button_(makeButtonBitmap()) {
     setObjectName(QStringLiteral("DGProps"));
     setAccessibleName(QStringLiteral("Menu Properties"));
@@ -285,7 +280,7 @@ void DGProps::DGPropsDrawCell(QPainter& p, int column, int row, const QRect& rec
             x += metrics.horizontalAdvance(text);
         } else {
             const QRect swatch(x, rect.top() + 3, piece.swatchWidth, rect.height() - 7);
-            p.fillRect(swatch, qColor(piece.swatch));
+            p.fillRect(swatch, toQColor(piece.swatch));
             p.setPen(Qt::black);
             p.drawRect(swatch);
             x += piece.swatchWidth + 1;

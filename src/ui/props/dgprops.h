@@ -7,9 +7,9 @@
 #include <QPixmap>
 #include <QTableView>
 
-namespace menuloom::app {
+namespace menuloom::doc {
 class Document;
-}
+} // namespace menuloom::doc
 
 namespace menuloom::ui {
 
@@ -18,7 +18,7 @@ namespace menuloom::ui {
 class PropsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit PropsModel(app::Document& document, QObject* parent = nullptr);
+    explicit PropsModel(doc::Document& document, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -26,7 +26,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    app::Document& document_;
+    doc::Document& document_;
 };
 
 class DGProps : public QTableView {
@@ -35,9 +35,9 @@ public:
     static constexpr int kRowHeight = 16;
     static constexpr int kNameWidth = 122;
 
-    explicit DGProps(app::Document& document, QWidget* parent = nullptr);
+    explicit DGProps(doc::Document& document, QWidget* parent = nullptr);
 
-    const app::Document& document() const { return document_; }
+    const doc::Document& document() const { return document_; }
     // The row of the last click (or keyboard move); the editors act on it. -1 before any.
     int currentRow() const { return currentRow_; }
     // Left edge of the value button in viewport coordinates, and its bitmap.
@@ -71,7 +71,7 @@ protected:
 private:
     void DGPropsSelectCell(int column, int row);
 
-    app::Document& document_;
+    doc::Document& document_;
     PropsModel* model_ = nullptr;
     QPixmap button_;
     int currentRow_ = -1;

@@ -1,9 +1,7 @@
 #include "ui/props/valueeditors.h"
 
-#include "app/document.h"
-#include "app/itemeditor.h"
-#include "app/prompter.h"
-#include "app/targetlist.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
 #include "output/datawriter.h"
 #include "ui/props/choicebutton.h"
 #include "ui/props/dgprops.h"
@@ -11,6 +9,9 @@
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
 #include "ui/styles/tfrmtext.h"
+#include "widgets/conversions.h"
+#include "widgets/imagepicker.h"
+#include "widgets/targetlist.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -29,32 +30,19 @@
 
 namespace menuloom::ui {
 
+using widgets::colorValue;
+using widgets::fromModel;
+using widgets::toModel;
+using widgets::toQColor;
+
 using model::ParamKind;
 
 namespace {
 
-QString fromModel(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string toModel(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QColor qColor(int32_t color) {
-    const auto v = static_cast<uint32_t>(color);
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-
-int32_t modelColor(const QColor& c) {
-    return c.red() | (c.green() << 8) | (c.blue() << 16);
-}
-
 std::optional<QColor> presetOf(int32_t color) {
     if (color == -1)
         return std::nullopt;
-    return qColor(color);
+    return toQColor(color);
 }
 
 bool isEnter(const QKeyEvent* key) {
@@ -102,7 +90,7 @@ QFrame[editorPanel="true"] QLineEdit { min-height: 14px; padding: 0 3px; }
 
 } // namespace
 
-ValueEditors::ValueEditors(app::Document& document, app::Prompter& prompter, DGProps& grid,
+ValueEditors::ValueEditors(doc::Document& document, doc::Prompter& prompter, DGProps& grid,
                            QWidget* host, QString startFolder)
     : QObject(host), document_(document), prompter_(prompter), grid_(grid), host_(host),
       startFolder_(std::move(startFolder)) {
@@ -117,11 +105,11 @@ ValueEditors::ValueEditors(app::Document& document, app::Prompter& prompter, DGP
     connect(grid_.verticalScrollBar(), &QScrollBar::valueChanged, this,
             &ValueEditors::hideValueEditor);
     // A change the open editor did not make (an undo, an item operation, New) closes it.
-    connect(&document_, &app::Document::changed, this, [this] {
+    connect(&document_, &doc::Document::changed, this, [this] {
         if (!storing_)
             hideValueEditor();
     });
-    connect(&document_, &app::Document::aboutToReset, this, &ValueEditors::hideValueEditor);
+    connect(&document_, &doc::Document::aboutToReset, this, &ValueEditors::hideValueEditor);
     qApp->installEventFilter(this);
 }
 
@@ -378,12 +366,12 @@ void ValueEditors::build() {
 
     // Choice list: the target list's control in its second mode.
     pnlStrs = panel("pnlStrs");
-    lbStrs = new app::TargetList(pnlStrs, app::TargetList::Mode::Embedded);
+    lbStrs = new widgets::TargetList(pnlStrs, widgets::TargetList::Mode::Embedded);
     auto* strsLayout = new QVBoxLayout(pnlStrs);
     strsLayout->setContentsMargins(1, 1, 1, 1);
     strsLayout->addWidget(lbStrs);
-    connect(lbStrs, &app::TargetList::chosenRow, this, &ValueEditors::strsChosen);
-    connect(lbStrs, &app::TargetList::closed, this, [this] {
+    connect(lbStrs, &widgets::TargetList::chosenRow, this, &ValueEditors::strsChosen);
+    connect(lbStrs, &widgets::TargetList::closed, this, [this] {
         if (open_ == pnlStrs && !inModal_)
             hideValueEditor();
     });
@@ -442,7 +430,7 @@ void ValueEditors::open(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= params.size())
         return;
     row_ = row;
-    session_ = app::Document::newSession();
+    session_ = doc::Document::newSession();
     const model::TPropType& p = param();
     const QString name = fromModel(p.name);
     switch (p.kind) {
@@ -551,7 +539,7 @@ void ValueEditors::eIntKeyEnter() {
     if (!result.message.empty())
         modal([&] {
             return prompter_.message(QStringLiteral("Error"), fromModel(result.message),
-                                     app::Prompter::Buttons::Ok);
+                                     doc::Prompter::Buttons::Ok);
         });
     // The old number again, all selected (a text that is no number stays as typed).
     if (result.kind != model::IntInputResult::Kind::ConversionError)
@@ -576,24 +564,18 @@ void ValueEditors::openImg() {
 }
 
 void ValueEditors::pickImage() {
-    const QString path = modal([this] {
-        return prompter_.openFile(QStringLiteral("Select image..."),
-                                  {{QStringLiteral("GIF-image"), QStringLiteral("*.gif")},
-                                   {QStringLiteral("JPG-image"), QStringLiteral("*.jpg")},
-                                   {QStringLiteral("PNG-image"), QStringLiteral("*.png")},
-                                   {QStringLiteral("All files (*.*)"), QStringLiteral("*.*")}},
-                                  startFolder_);
+    const auto relative = modal([this] {
+        return widgets::pickImagePath(prompter_, startFolder_,
+                                      fromModel(document_.project().workingFolder));
     });
     if (open_ == pnlImg)
         eImg->setFocus(Qt::OtherFocusReason);
-    if (path.isEmpty())
+    if (!relative)
         return;
-    const QString relative = app::makeRelativeToWorkingFolder(
-        path, QString::fromUtf8(document_.project().workingFolder.c_str()));
     model::TPropType v = param();
-    v.text = toModel(relative);
+    v.text = toModel(*relative);
     store(v);
-    eImg->setText(relative);
+    eImg->setText(*relative);
 }
 
 void ValueEditors::openColor() {
@@ -601,7 +583,7 @@ void ValueEditors::openColor() {
         // No colour yet: straight to the picker; a cancel leaves no panel.
         if (const auto color = modal([this] { return prompter_.pickColor(std::nullopt); })) {
             model::TPropType v = param();
-            v.num = modelColor(*color);
+            v.num = colorValue(*color);
             store(v);
         }
         return;
@@ -614,7 +596,7 @@ void ValueEditors::pickColor() {
     if (!color)
         return; // the panel stays
     model::TPropType v = param();
-    v.num = modelColor(*color);
+    v.num = colorValue(*color);
     store(v);
     hideValueEditor();
 }
@@ -626,7 +608,7 @@ void ValueEditors::fillColorArray() {
         auto* item = new QListWidgetItem(c == -1 ? QStringLiteral("[none]")
                                                  : fromModel(output::formatColor(c)));
         if (c != -1)
-            item->setData(Qt::UserRole, qColor(c));
+            item->setData(Qt::UserRole, toQColor(c));
         lbColorArray->addItem(item);
     }
     lbColorArray->setFixedHeight(lbColorArray->sizeHintForRow(0) * lbColorArray->count() + 4);
@@ -642,7 +624,7 @@ void ValueEditors::pickArrayColor() {
     if (open_ == pnlColorArray)
         lbColorArray->setFocus(Qt::OtherFocusReason);
     if (color)
-        setListEntry(lbColorArray, modelColor(*color));
+        setListEntry(lbColorArray, colorValue(*color));
 }
 
 void ValueEditors::setListEntry(QListWidget* list, int32_t value) {

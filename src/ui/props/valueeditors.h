@@ -18,11 +18,14 @@ class QListWidget;
 class QPushButton;
 class QSlider;
 
-namespace menuloom::app {
+namespace menuloom::doc {
 class Document;
 class Prompter;
+} // namespace menuloom::doc
+
+namespace menuloom::widgets {
 class TargetList;
-} // namespace menuloom::app
+} // namespace menuloom::widgets
 
 namespace menuloom::ui {
 
@@ -38,7 +41,7 @@ public:
 
     // The panels are children of `host` (the main window), hidden until opened. `startFolder`:
     // where the image file picker starts.
-    ValueEditors(app::Document& document, app::Prompter& prompter, DGProps& grid, QWidget* host,
+    ValueEditors(doc::Document& document, doc::Prompter& prompter, DGProps& grid, QWidget* host,
                  QString startFolder);
     ~ValueEditors() override;
 
@@ -90,7 +93,7 @@ public:
     QLabel* lblTransitionValue = nullptr;
     QPushButton* spdTransitionOk = nullptr;
     QFrame* pnlStrs = nullptr;
-    app::TargetList* lbStrs = nullptr;
+    widgets::TargetList* lbStrs = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,8 +123,8 @@ private:
     void openStrs();
     void strsChosen(int index);
 
-    app::Document& document_;
-    app::Prompter& prompter_;
+    doc::Document& document_;
+    doc::Prompter& prompter_;
     DGProps& grid_;
     QWidget* host_;
     QString startFolder_;

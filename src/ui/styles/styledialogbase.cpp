@@ -2,9 +2,10 @@
 
 #include <QCheckBox>
 
-#include "app/document.h"
-#include "app/prompter.h"
-#include "ui/styles/stylewidgets.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
+#include "widgets/conversions.h"
+#include "widgets/imagepicker.h"
 
 #include <QAction>
 #include <QColor>
@@ -20,6 +21,11 @@
 #include <QVBoxLayout>
 
 namespace menuloom::ui {
+
+using widgets::colorValue;
+using widgets::fromModel;
+using widgets::pickImagePath;
+using widgets::toModel;
 
 namespace {
 
@@ -48,10 +54,10 @@ private:
 
 } // namespace
 
-StyleDialogBase::StyleDialogBase(app::Document& document, app::Prompter& prompter,
+StyleDialogBase::StyleDialogBase(doc::Document& document, doc::Prompter& prompter,
                                  QString startFolder, model::StyleKind kind, const QString& title,
                                  const ListNames& names, QWidget* parent)
-    : FramelessDialog(title, parent), document_(document), prompter_(prompter),
+    : widgets::FramelessDialog(title, parent), document_(document), prompter_(prompter),
       startFolder_(std::move(startFolder)), kind_(kind) {
     list_ = new QListWidget(this);
     list_->setObjectName(QString::fromLatin1(names.list));
@@ -82,15 +88,15 @@ StyleDialogBase::StyleDialogBase(app::Document& document, app::Prompter& prompte
 
     // Changes the document makes behind the dialog (undo, redo, New, Open) are shown at once,
     // so that the dialog never shows or edits a style by an index that now means another.
-    connect(&document_, &app::Document::styleListChanged, this, [this](model::StyleKind k) {
+    connect(&document_, &doc::Document::styleListChanged, this, [this](model::StyleKind k) {
         if (k == kind_ && !own_)
             listChangedBehind();
     });
-    connect(&document_, &app::Document::styleChanged, this, [this](model::StyleKind k, int index) {
+    connect(&document_, &doc::Document::styleChanged, this, [this](model::StyleKind k, int index) {
         if (k == kind_ && !own_ && index == selected_)
             showSelection();
     });
-    connect(&document_, &app::Document::projectReset, this, [this] { selectStyle(-1); });
+    connect(&document_, &doc::Document::projectReset, this, [this] { selectStyle(-1); });
 
     // The main window's Edit menu is out of reach while the dialog is open; its keys work here
     // too (a text field keeps Ctrl+Z for its own text).
@@ -228,12 +234,12 @@ void StyleDialogBase::listChangedBehind() {
 
 void StyleDialogBase::renewSessions() {
     for (QLineEdit* edit : sessionEdits_)
-        edit->setProperty(kSession, app::Document::newSession());
+        edit->setProperty(kSession, doc::Document::newSession());
 }
 
 void StyleDialogBase::trackSession(QLineEdit* edit) {
     sessionEdits_ << edit;
-    edit->setProperty(kSession, app::Document::newSession());
+    edit->setProperty(kSession, doc::Document::newSession());
     edit->installEventFilter(this);
 }
 
@@ -244,9 +250,9 @@ int StyleDialogBase::sessionOf(const QLineEdit* edit) {
 bool StyleDialogBase::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
-            edit->setProperty(kSession, app::Document::newSession());
+            edit->setProperty(kSession, doc::Document::newSession());
     }
-    return FramelessDialog::eventFilter(watched, event);
+    return widgets::FramelessDialog::eventFilter(watched, event);
 }
 
 void StyleDialogBase::setEditText(QLineEdit* edit, const QString& text) {
@@ -297,7 +303,7 @@ template <typename Record> void StyleDialogBase::deleteStep() {
 template <typename Record> void StyleDialogBase::deleteAllStep() {
     if (prompter_.message(QStringLiteral("Confirmation"),
                           QStringLiteral("Do you want to delete all items?"),
-                          app::Prompter::Buttons::YesNo) != app::Prompter::Answer::Yes)
+                          doc::Prompter::Buttons::YesNo) != doc::Prompter::Answer::Yes)
         return;
     {
         OwnStep step(own_);
@@ -358,14 +364,14 @@ void StyleDialogBase::spdUpdateClick() {
 }
 
 void StyleDialogBase::showEvent(QShowEvent* event) {
-    FramelessDialog::showEvent(event);
+    widgets::FramelessDialog::showEvent(event);
     list_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void StyleDialogBase::keyPressEvent(QKeyEvent* event) {
     FormKeyPress(event);
     if (!event->isAccepted())
-        FramelessDialog::keyPressEvent(event);
+        widgets::FramelessDialog::keyPressEvent(event);
 }
 
 void StyleDialogBase::FormKeyPress(QKeyEvent* event) {

@@ -4,7 +4,7 @@
 // follows the document, and the steps every edit becomes.
 
 #include "model/project.h"
-#include "ui/styles/framelessdialog.h"
+#include "widgets/framelessdialog.h"
 
 #include <QString>
 #include <functional>
@@ -16,14 +16,14 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace menuloom::app {
+namespace menuloom::doc {
 class Document;
 class Prompter;
-} // namespace menuloom::app
+} // namespace menuloom::doc
 
 namespace menuloom::ui {
 
-class StyleDialogBase : public FramelessDialog {
+class StyleDialogBase : public widgets::FramelessDialog {
     Q_OBJECT
 public:
     // The selected style, or -1.
@@ -46,7 +46,7 @@ protected:
         const char* name;
     };
 
-    StyleDialogBase(app::Document& document, app::Prompter& prompter, QString startFolder,
+    StyleDialogBase(doc::Document& document, doc::Prompter& prompter, QString startFolder,
                     model::StyleKind kind, const QString& title, const ListNames& names,
                     QWidget* parent);
 
@@ -104,8 +104,8 @@ protected:
     // Enter and Escape anywhere in the dialog close it like Ok; the key goes no further.
     void FormKeyPress(QKeyEvent* event);
 
-    app::Document& document_;
-    app::Prompter& prompter_;
+    doc::Document& document_;
+    doc::Prompter& prompter_;
     QString startFolder_;
     model::StyleKind kind_;
     int selected_ = -1;

@@ -1,9 +1,9 @@
 #include "ui/styles/tfrmfont.h"
 
-#include "app/document.h"
-#include "app/prompter.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
 #include "model/paramtable.h"
-#include "ui/styles/stylewidgets.h"
+#include "widgets/conversions.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +15,9 @@
 #include <algorithm>
 
 namespace menuloom::ui {
+
+using widgets::fromModel;
+using widgets::toModel;
 
 namespace {
 
@@ -48,8 +51,9 @@ int chosenRow(const QListWidget* list) {
 
 } // namespace
 
-TfrmFont::TfrmFont(app::Document& document, app::Prompter& prompter, QWidget* parent)
-    : FramelessDialog(QStringLiteral("Font"), parent), document_(document), prompter_(prompter) {
+TfrmFont::TfrmFont(doc::Document& document, doc::Prompter& prompter, QWidget* parent)
+    : widgets::FramelessDialog(QStringLiteral("Font"), parent), document_(document),
+      prompter_(prompter) {
     setObjectName(QStringLiteral("frmFont"));
 
     lbFontName = fontList("lbFontName", QStringLiteral("Name:"), this);
@@ -120,7 +124,7 @@ TfrmFont::TfrmFont(app::Document& document, app::Prompter& prompter, QWidget* pa
 
 void TfrmFont::showEvent(QShowEvent* event) {
     FormActivate();
-    FramelessDialog::showEvent(event);
+    widgets::FramelessDialog::showEvent(event);
     lbFontName->setFocus(Qt::ActiveWindowFocusReason);
 }
 
@@ -216,7 +220,7 @@ void TfrmFont::keyPressEvent(QKeyEvent* event) {
         spdCancelClick();
         return;
     default:
-        FramelessDialog::keyPressEvent(event);
+        widgets::FramelessDialog::keyPressEvent(event);
     }
 }
 

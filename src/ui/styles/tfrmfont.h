@@ -2,7 +2,7 @@
 // The Font dialog: family, size and weight of a "fontStyle" parameter (mode 0) or of an item
 // style (mode 1), with a test panel that shows the choice.
 
-#include "ui/styles/framelessdialog.h"
+#include "widgets/framelessdialog.h"
 
 #include <QStringList>
 
@@ -10,19 +10,19 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-namespace menuloom::app {
+namespace menuloom::doc {
 class Document;
 class Prompter;
-} // namespace menuloom::app
+} // namespace menuloom::doc
 
 namespace menuloom::ui {
 
-class TfrmFont : public FramelessDialog {
+class TfrmFont : public widgets::FramelessDialog {
     Q_OBJECT
 public:
     enum Mode { ParameterMode = 0, ItemStyleMode = 1 };
 
-    TfrmFont(app::Document& document, app::Prompter& prompter, QWidget* parent = nullptr);
+    TfrmFont(doc::Document& document, doc::Prompter& prompter, QWidget* parent = nullptr);
 
     // Set by the caller before each opening.
     void setMode(int mode) { mode_ = mode; }
@@ -55,8 +55,8 @@ private:
     void spdApplyClick();
     void spdCancelClick();
 
-    app::Document& document_;
-    app::Prompter& prompter_;
+    doc::Document& document_;
+    doc::Prompter& prompter_;
     int mode_ = ParameterMode;
     int row_ = -1;
     int style_ = -1;

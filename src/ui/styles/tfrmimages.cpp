@@ -1,8 +1,9 @@
 #include "ui/styles/tfrmimages.h"
 
-#include "app/document.h"
-#include "app/prompter.h"
-#include "ui/styles/stylewidgets.h"
+#include "doc/document.h"
+#include "doc/prompter.h"
+#include "widgets/conversions.h"
+#include "widgets/imagepicker.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,10 @@
 #include <QVBoxLayout>
 
 namespace menuloom::ui {
+
+using widgets::fromModel;
+using widgets::pickImagePath;
+using widgets::toModel;
 
 namespace {
 
@@ -29,9 +34,9 @@ void showRow(QListWidgetItem* item, const QString& path) {
 
 } // namespace
 
-TfrmImages::TfrmImages(app::Document& document, app::Prompter& prompter, QString startFolder,
+TfrmImages::TfrmImages(doc::Document& document, doc::Prompter& prompter, QString startFolder,
                        QWidget* parent)
-    : FramelessDialog(QStringLiteral("Select images"), parent), document_(document),
+    : widgets::FramelessDialog(QStringLiteral("Select images"), parent), document_(document),
       prompter_(prompter), startFolder_(std::move(startFolder)) {
     setObjectName(QStringLiteral("frmImages"));
 
@@ -113,9 +118,9 @@ void TfrmImages::fillRows() {
 
 void TfrmImages::showEvent(QShowEvent* event) {
     // One opening is one undo step.
-    session_ = app::Document::newSession();
+    session_ = doc::Document::newSession();
     fillRows();
-    FramelessDialog::showEvent(event);
+    widgets::FramelessDialog::showEvent(event);
     lbImgArray->setFocus(Qt::ActiveWindowFocusReason);
     filling_ = true;
     lbImgArray->setCurrentRow(lbImgArray->count() > 0 ? 0 : -1);
@@ -184,7 +189,7 @@ void TfrmImages::spdImgArrayOkClick() {
 void TfrmImages::keyPressEvent(QKeyEvent* event) {
     FormKeyPress(event);
     if (!event->isAccepted())
-        FramelessDialog::keyPressEvent(event);
+        widgets::FramelessDialog::keyPressEvent(event);
 }
 
 void TfrmImages::FormKeyPress(QKeyEvent* event) {

@@ -2,25 +2,25 @@
 // The Select images dialog: the fixed-length list of image paths of an "imgArray" parameter.
 // Every change is written at once; one opening is one undo step.
 
-#include "ui/styles/framelessdialog.h"
+#include "widgets/framelessdialog.h"
 
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace menuloom::app {
+namespace menuloom::doc {
 class Document;
 class Prompter;
-} // namespace menuloom::app
+} // namespace menuloom::doc
 
 namespace menuloom::ui {
 
-class TfrmImages : public FramelessDialog {
+class TfrmImages : public widgets::FramelessDialog {
     Q_OBJECT
 public:
     // `startFolder`: where the image file picker starts (the current folder when the main window
     // was created).
-    TfrmImages(app::Document& document, app::Prompter& prompter, QString startFolder,
+    TfrmImages(doc::Document& document, doc::Prompter& prompter, QString startFolder,
                QWidget* parent = nullptr);
 
     // The "imgArray" parameter at `row`: one list row per entry of its declared length.
@@ -52,8 +52,8 @@ private:
     void storeEntry(int index, const QString& path);
     void setEditText(const QString& text);
 
-    app::Document& document_;
-    app::Prompter& prompter_;
+    doc::Document& document_;
+    doc::Prompter& prompter_;
     QString startFolder_;
     int row_ = -1;
     int session_ = 0;

@@ -1,9 +1,10 @@
 #include "ui/styles/tfrmsmstyles.h"
 
-#include "app/document.h"
+#include "doc/document.h"
 #include "model/paramtable.h"
 #include "output/datawriter.h"
-#include "ui/styles/stylewidgets.h"
+#include "widgets/colorbutton.h"
+#include "widgets/conversions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +17,10 @@
 #include <QVBoxLayout>
 
 namespace menuloom::ui {
+
+using widgets::ColorButton;
+using widgets::fromModel;
+using widgets::toModel;
 
 using model::TSmStyle;
 
@@ -42,7 +47,7 @@ constexpr int kMaxBorderWidth = 50;
 
 } // namespace
 
-TfrmSmStyles::TfrmSmStyles(app::Document& document, app::Prompter& prompter, QString startFolder,
+TfrmSmStyles::TfrmSmStyles(doc::Document& document, doc::Prompter& prompter, QString startFolder,
                            QWidget* parent)
     : StyleDialogBase(document, prompter, std::move(startFolder), model::StyleKind::Submenu,
                       QStringLiteral("Submenu Styles"),
@@ -104,7 +109,7 @@ QWidget* TfrmSmStyles::buildParameters() {
     lblSmWidth->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(tbSmWidth, &QSlider::valueChanged, this, [this](int v) { tbSmWidthChange(v); });
     connect(tbSmWidth, &QSlider::sliderPressed, this,
-            [this] { widthSession_ = app::Document::newSession(); });
+            [this] { widthSession_ = doc::Document::newSession(); });
     connect(tbSmWidth, &QSlider::sliderReleased, this, [this] { widthSession_ = 0; });
 
     eSmBackImage = new QLineEdit;

@@ -11,15 +11,17 @@ class QComboBox;
 class QLabel;
 class QSlider;
 
-namespace menuloom::ui {
-
+namespace menuloom::widgets {
 class ColorButton;
+}
+
+namespace menuloom::ui {
 
 class TfrmSmStyles : public StyleDialogBase {
     Q_OBJECT
 public:
     // `startFolder`: where the image file picker starts.
-    TfrmSmStyles(app::Document& document, app::Prompter& prompter, QString startFolder,
+    TfrmSmStyles(doc::Document& document, doc::Prompter& prompter, QString startFolder,
                  QWidget* parent = nullptr);
 
 protected:
@@ -51,7 +53,7 @@ private:
     int widthSession_ = 0; // one drag of the track bar, one step
 
     std::array<QCheckBox*, 5> flagBoxes_{};
-    std::array<ColorButton*, 2> colorButtons_{};
+    std::array<widgets::ColorButton*, 2> colorButtons_{};
     QComboBox* cbSmBorderStyle = nullptr;
     QSlider* tbSmWidth = nullptr;
     QLabel* lblSmWidth = nullptr;

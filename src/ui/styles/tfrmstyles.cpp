@@ -1,10 +1,11 @@
 #include "ui/styles/tfrmstyles.h"
 
-#include "app/document.h"
+#include "doc/document.h"
 #include "model/paramtable.h"
 #include "output/datawriter.h"
-#include "ui/styles/stylewidgets.h"
 #include "ui/styles/tfrmfont.h"
+#include "widgets/colorbutton.h"
+#include "widgets/conversions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,10 @@
 #include <QVBoxLayout>
 
 namespace menuloom::ui {
+
+using widgets::ColorButton;
+using widgets::fromModel;
+using widgets::toModel;
 
 using model::TStyle;
 
@@ -112,7 +117,7 @@ void showRow(QComboBox* list, int row) {
 
 } // namespace
 
-TfrmStyles::TfrmStyles(app::Document& document, app::Prompter& prompter, TfrmFont& font,
+TfrmStyles::TfrmStyles(doc::Document& document, doc::Prompter& prompter, TfrmFont& font,
                        QString startFolder, QWidget* parent)
     : StyleDialogBase(document, prompter, std::move(startFolder), model::StyleKind::Item,
                       QStringLiteral("Item Styles"),
@@ -208,7 +213,7 @@ QWidget* TfrmStyles::buildParameters() {
     lblWidthNormal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(tbWidthNormal, &QSlider::valueChanged, this, [this](int v) { verChange(v); });
     connect(tbWidthNormal, &QSlider::sliderPressed, this,
-            [this] { widthSession_ = app::Document::newSession(); });
+            [this] { widthSession_ = doc::Document::newSession(); });
     connect(tbWidthNormal, &QSlider::sliderReleased, this, [this] { widthSession_ = 0; });
 
     // Two columns of groups, each group headed by its check box.

@@ -11,9 +11,12 @@ class QComboBox;
 class QLabel;
 class QSlider;
 
+namespace menuloom::widgets {
+class ColorButton;
+}
+
 namespace menuloom::ui {
 
-class ColorButton;
 class TfrmFont;
 
 class TfrmStyles : public StyleDialogBase {
@@ -21,7 +24,7 @@ class TfrmStyles : public StyleDialogBase {
 public:
     // `font`: the Font dialog, opened in item-style mode by the font button. `startFolder`:
     // where the image file picker starts.
-    TfrmStyles(app::Document& document, app::Prompter& prompter, TfrmFont& font,
+    TfrmStyles(doc::Document& document, doc::Prompter& prompter, TfrmFont& font,
                QString startFolder, QWidget* parent = nullptr);
 
 protected:
@@ -60,7 +63,7 @@ private:
     int widthSession_ = 0; // one drag of the track bar, one step
 
     QPushButton* spdFontStyle = nullptr;
-    std::array<ColorButton*, 6> colorButtons_{};
+    std::array<widgets::ColorButton*, 6> colorButtons_{};
     std::array<QPushButton*, 6> clearButtons_{};
     std::array<QLineEdit*, 6> imageEdits_{};
     std::array<QPushButton*, 6> imageButtons_{};

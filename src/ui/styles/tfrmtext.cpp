@@ -1,7 +1,7 @@
 #include "ui/styles/tfrmtext.h"
 
-#include "app/document.h"
-#include "ui/styles/stylewidgets.h"
+#include "doc/document.h"
+#include "widgets/conversions.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,8 +12,11 @@
 
 namespace menuloom::ui {
 
-TfrmText::TfrmText(app::Document& document, QWidget* parent)
-    : FramelessDialog(QStringLiteral("Enter text"), parent), document_(document) {
+using widgets::fromModel;
+using widgets::toModel;
+
+TfrmText::TfrmText(doc::Document& document, QWidget* parent)
+    : widgets::FramelessDialog(QStringLiteral("Enter text"), parent), document_(document) {
     setObjectName(QStringLiteral("frmText"));
 
     eText = new QLineEdit(this);
@@ -54,14 +57,14 @@ void TfrmText::setParameter(int row, int choice) {
 }
 
 void TfrmText::showEvent(QShowEvent* event) {
-    FramelessDialog::showEvent(event);
+    widgets::FramelessDialog::showEvent(event);
     eText->setFocus(Qt::ActiveWindowFocusReason);
     eText->selectAll();
     selectOnActivation_ = true;
 }
 
 void TfrmText::changeEvent(QEvent* event) {
-    FramelessDialog::changeEvent(event);
+    widgets::FramelessDialog::changeEvent(event);
     // The window's activation can drop the selection made on showing; make it again once.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && selectOnActivation_) {
         selectOnActivation_ = false;
@@ -72,7 +75,7 @@ void TfrmText::changeEvent(QEvent* event) {
 void TfrmText::keyPressEvent(QKeyEvent* event) {
     eTextKeyPress(event);
     if (!event->isAccepted())
-        FramelessDialog::keyPressEvent(event);
+        widgets::FramelessDialog::keyPressEvent(event);
 }
 
 void TfrmText::eTextKeyPress(QKeyEvent* event) {

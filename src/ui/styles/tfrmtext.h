@@ -1,21 +1,21 @@
 #pragma once
 // The Enter text dialog: the free text of a parameter whose choice list offers "...".
 
-#include "ui/styles/framelessdialog.h"
+#include "widgets/framelessdialog.h"
 
 class QLineEdit;
 class QPushButton;
 
-namespace menuloom::app {
+namespace menuloom::doc {
 class Document;
-}
+} // namespace menuloom::doc
 
 namespace menuloom::ui {
 
-class TfrmText : public FramelessDialog {
+class TfrmText : public widgets::FramelessDialog {
     Q_OBJECT
 public:
-    explicit TfrmText(app::Document& document, QWidget* parent = nullptr);
+    explicit TfrmText(doc::Document& document, QWidget* parent = nullptr);
 
     // The "strs" parameter at `row`; `choice` is the index of its "..." entry. Fills eText with
     // the parameter's current custom text. Apply and Enter store the text as typed, num = choice
@@ -37,7 +37,7 @@ private:
     void newSpd1Click();
     void newSpd2Click();
 
-    app::Document& document_;
+    doc::Document& document_;
     int row_ = -1;
     int choice_ = -1;
     bool selectOnActivation_ = false;

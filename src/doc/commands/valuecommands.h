@@ -1,9 +1,9 @@
 #pragma once
 // Undoable changes of a parameter and of the crossframe settings.
 
-#include "app/commands/documentcommand.h"
+#include "doc/commands/documentcommand.h"
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 // Parameter `row` changed; named after the parameter. Changes of one row in one session merge.
 class ParamCommand : public DocumentCommand {
@@ -39,4 +39,4 @@ private:
     model::CrossframeSettings after_;
 };
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

@@ -1,9 +1,9 @@
 #pragma once
 // Undoable steps on the item tree.
 
-#include "app/commands/documentcommand.h"
+#include "doc/commands/documentcommand.h"
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 // A node that an operation created (Add Item, Add SubItem, Insert Item, Paste Item).
 class CreateItemCommand : public DocumentCommand {
@@ -107,4 +107,4 @@ private:
     int session_;
 };
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

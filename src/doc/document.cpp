@@ -1,13 +1,13 @@
-#include "app/document.h"
+#include "doc/document.h"
 
-#include "app/commands/itemcommands.h"
-#include "app/commands/stylecommands.h"
-#include "app/commands/valuecommands.h"
+#include "doc/commands/itemcommands.h"
+#include "doc/commands/stylecommands.h"
+#include "doc/commands/valuecommands.h"
 
 #include <QUndoStack>
 #include <atomic>
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 using model::ItemNode;
 using model::TreeOpResult;
@@ -352,4 +352,4 @@ MENULOOM_DOCUMENT_STYLE_OPS(model::TStyle)
 MENULOOM_DOCUMENT_STYLE_OPS(model::TSmStyle)
 #undef MENULOOM_DOCUMENT_STYLE_OPS
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

@@ -12,7 +12,7 @@
 class QUndoCommand;
 class QUndoStack;
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 class Document : public QObject {
     Q_OBJECT
@@ -129,4 +129,4 @@ private:
     bool modified_ = false;
 };
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

@@ -3,9 +3,9 @@
 // model::TSmStyle). They come from the style dialogs, whose edits leave the automatic preview
 // alone the first time; undo and redo start it as every other step does.
 
-#include "app/commands/documentcommand.h"
+#include "doc/commands/documentcommand.h"
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 template <typename Record> QString styleStepName(const char* what) {
     const bool item = std::is_same_v<Record, model::TStyle>;
@@ -101,4 +101,4 @@ private:
     int session_;
 };
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

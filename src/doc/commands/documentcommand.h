@@ -7,7 +7,7 @@
 
 #include <QUndoCommand>
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 class Document;
 
@@ -48,4 +48,4 @@ enum CommandId : int {
     kSmStyleRecordId,
 };
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

@@ -1,6 +1,6 @@
-#include "app/commands/valuecommands.h"
+#include "doc/commands/valuecommands.h"
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 ParamCommand::ParamCommand(Document& document, int row, model::TPropType before,
                            model::TPropType after, int session, bool autoPreview)
@@ -41,4 +41,4 @@ void CrossframeCommand::applyUndo() {
     project().setCrossframe(before_);
 }
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 struct FileFilter {
     QString description; // e.g. "JavaScript files (*.js)"
@@ -36,4 +36,4 @@ public:
     virtual void openExternally(const QString& pathOrUrl) = 0;
 };
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

@@ -6,7 +6,7 @@
 
 #include <QListWidget>
 
-namespace menuloom::app {
+namespace menuloom::widgets {
 
 class TargetList : public QListWidget {
     Q_OBJECT
@@ -45,4 +45,4 @@ private:
     bool open_ = false;
 };
 
-} // namespace menuloom::app
+} // namespace menuloom::widgets

@@ -1,8 +1,8 @@
-#include "app/commands/documentcommand.h"
+#include "doc/commands/documentcommand.h"
 
-#include "app/document.h"
+#include "doc/document.h"
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 DocumentCommand::DocumentCommand(Document& document, const QString& text, bool autoPreview)
     : QUndoCommand(text), document_(document), autoPreview_(autoPreview) {}
@@ -33,4 +33,4 @@ void DocumentCommand::finish(bool autoPreview, model::ItemNode* select) {
         emit document_.itemTouched(select);
 }
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

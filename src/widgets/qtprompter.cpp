@@ -1,4 +1,4 @@
-#include "app/qtprompter.h"
+#include "widgets/qtprompter.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-namespace menuloom::app {
+namespace menuloom::widgets {
 
 QString dialogFilterText(const QList<FileFilter>& filters) {
     QStringList parts;
@@ -104,4 +104,4 @@ void QtPrompter::openExternally(const QString& pathOrUrl) {
     QDesktopServices::openUrl(url);
 }
 
-} // namespace menuloom::app
+} // namespace menuloom::widgets

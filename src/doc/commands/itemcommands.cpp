@@ -1,6 +1,6 @@
-#include "app/commands/itemcommands.h"
+#include "doc/commands/itemcommands.h"
 
-namespace menuloom::app {
+namespace menuloom::doc {
 
 using model::ItemNode;
 
@@ -91,4 +91,4 @@ void ItemPropsCommand::applyUndo() {
     project().items.replaceProps(node_, before_);
 }
 
-} // namespace menuloom::app
+} // namespace menuloom::doc

@@ -2,13 +2,16 @@
 // The real dialogs behind the Prompter seam: message boxes, file dialogs, colour picker, fonts and
 // the desktop's "open".
 
-#include "app/prompter.h"
+#include "doc/prompter.h"
 
 #include <QColor>
 
 class QWidget;
 
-namespace menuloom::app {
+namespace menuloom::widgets {
+
+using doc::FileFilter;
+using doc::Prompter;
 
 class QtPrompter : public Prompter {
 public:
@@ -34,4 +37,4 @@ private:
 // The filter text of a file dialog: "Description (pattern pattern)" entries separated by ";;".
 QString dialogFilterText(const QList<FileFilter>& filters);
 
-} // namespace menuloom::app
+} // namespace menuloom::widgets

@@ -1,9 +1,9 @@
-#include "app/targetlist.h"
+#include "widgets/targetlist.h"
 
 #include <QKeyEvent>
 #include <QScreen>
 
-namespace menuloom::app {
+namespace menuloom::widgets {
 
 TargetList::TargetList(QWidget* parent, Mode mode) : QListWidget(parent), mode_(mode) {
     setObjectName(mode == Mode::Popup ? "lbTargets" : "lbStrs");
@@ -114,4 +114,4 @@ void TargetList::hideEvent(QHideEvent* event) {
     }
 }
 
-} // namespace menuloom::app
+} // namespace menuloom::widgets

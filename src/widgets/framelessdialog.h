@@ -9,7 +9,7 @@
 class QLabel;
 class QVBoxLayout;
 
-namespace menuloom::ui {
+namespace menuloom::widgets {
 
 class FramelessDialog : public QDialog {
     Q_OBJECT
@@ -39,4 +39,4 @@ private:
     bool dragging_ = false;
 };
 
-} // namespace menuloom::ui
+} // namespace menuloom::widgets

@@ -1,6 +1,6 @@
-#include "ui/styles/framelessdialog.h"
+#include "widgets/framelessdialog.h"
 
-#include "app/tfrm.h"
+#include "widgets/backgroundtile.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,14 +10,14 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace menuloom::ui {
+namespace menuloom::widgets {
 
 namespace {
 
 // The dialog's outline: the main window's grid tile inside a thin border.
 class Backdrop : public QFrame {
 public:
-    explicit Backdrop(QWidget* parent) : QFrame(parent), tile_(app::Tfrm::backgroundTile()) {
+    explicit Backdrop(QWidget* parent) : QFrame(parent), tile_(widgets::backgroundTile()) {
         setObjectName(QStringLiteral("pnlDialog"));
     }
 
@@ -135,4 +135,4 @@ void FramelessDialog::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
 }
 
-} // namespace menuloom::ui
+} // namespace menuloom::widgets
