@@ -397,6 +397,10 @@ void Tfrm::buildMenus() {
     actOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     actSave = file->addAction(QStringLiteral("Save script..."), this, &Tfrm::spdBuildClick);
     actSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    actPublish = file->addAction(QStringLiteral("Publish to Site..."), this, [this] {
+        if (publish_)
+            publish_->exec();
+    });
     file->addSeparator();
     recentMenu = file->addMenu(QStringLiteral("Recent files"));
     recentMenu->setObjectName(QStringLiteral("mnuRecent"));

@@ -53,6 +53,8 @@ public:
 
     // Shown modally by Help > "About...".
     void setAboutBox(QDialog* about) { about_ = about; }
+    // Shown modally by File > "Publish to Site...".
+    void setPublishWindow(QDialog* publish) { publish_ = publish; }
     // Shown modally by "Item Styles..." and "Submenu Styles...".
     void setStyleDialogs(QDialog* itemStyles, QDialog* submenuStyles);
     // The place of the property grid, above the hint box.
@@ -84,6 +86,7 @@ public:
     QAction* actNew = nullptr;
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
+    QAction* actPublish = nullptr;
     QAction* actExit = nullptr;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
@@ -132,6 +135,7 @@ private:
     QVBoxLayout* propsLayout_ = nullptr;
     QLabel* lblFile_ = nullptr;
     QDialog* about_ = nullptr;
+    QDialog* publish_ = nullptr;
     QDialog* itemStyles_ = nullptr;
     QDialog* submenuStyles_ = nullptr;
 };
