@@ -123,7 +123,7 @@ TfrmBuild::TfrmBuild(Document& document, Prompter& prompter, QString programFold
     grid->addWidget(cbHTML, 1, 0);
     grid->addWidget(pbPath, 1, 1);
     grid->addWidget(eHTML, 1, 2);
-    grid->addWidget(cbLinks, 2, 1, 1, 3);
+    grid->addWidget(cbLinks, 2, 0, 1, 4);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
     layout->addLayout(grid);
