@@ -1,5 +1,6 @@
 #include "app/recentfiles.h"
 
+#include "app/appsettings.h"
 #include "output/textfile.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ void RecentFiles::load(const QString& settingsPath) {
     QFile file(settingsPath);
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = recentPart(file.readAll());
     for (QByteArray line : bytes.split('\n')) {
         if (paths_.size() >= kMaxEntries)
             break;
@@ -42,6 +43,12 @@ bool RecentFiles::save(const QString& settingsPath) const {
     QByteArray bytes;
     for (const QString& path : paths_)
         bytes += path.toUtf8() + "\r\n";
+    // The other settings below the list stay.
+    {
+        QFile old(settingsPath);
+        if (old.open(QIODevice::ReadOnly))
+            bytes += settingsPart(old.readAll());
+    }
     QDir().mkpath(QFileInfo(settingsPath).absolutePath());
     const auto result = output::writeFileAtomically(QFile::encodeName(settingsPath).toStdString(),
                                                     std::string_view(bytes.data(), bytes.size()));

@@ -9,6 +9,7 @@
 #include "app/tfrmbuild.h"
 #include "app/tfrmcross.h"
 #include "app/tfrmfullscreen.h"
+#include "app/tfrmpublish.h"
 #include "app/tfrmsplash.h"
 #include "doc/document.h"
 #include "doc/prompter.h"
@@ -76,6 +77,7 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
                                                     designer.folders().start, app->main_.get());
     app->build_ = std::make_unique<TfrmBuild>(*app->document_, prompter, options.programFolder,
                                               *app->cross_, app->main_.get());
+    app->build_->setSettingsPath(settings);
     app->cross_->setParent(app->build_.get(), app->cross_->windowFlags());
     designer.setSaveDialog(app->build_.get());
     app->fullscreen_ = std::make_unique<TfrmFullscreen>(options.browsers);
@@ -93,6 +95,9 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
     updateRefreshes(app->smStyles_.get());
     app->about_ = std::make_unique<TfrmAbout>(prompter, app->main_.get());
     app->main_->setAboutBox(app->about_.get());
+    app->publish_ = std::make_unique<TfrmPublish>(*app->document_, prompter, options.programFolder,
+                                                  settings, app->main_.get());
+    app->main_->setPublishWindow(app->publish_.get());
 
     app->document_->mutableProject().workingFolder = options.programFolder.toStdString();
     QDir::setCurrent(options.programFolder);

@@ -31,6 +31,7 @@ class TfrmCross;
 class TfrmFullscreen;
 class Tfrm;
 class TfrmAbout;
+class TfrmPublish;
 class TfrmSplash;
 
 struct StartupOptions {
@@ -63,6 +64,7 @@ public:
     TfrmBuild& buildDialog() { return *build_; }
     TfrmFullscreen& fullscreen() { return *fullscreen_; }
     TfrmAbout& aboutBox() { return *about_; }
+    TfrmPublish& publishWindow() { return *publish_; }
     // The value dialogs the property grid opens.
     ui::TfrmFont& fontDialog() { return *font_; }
     ui::TfrmText& textDialog() { return *text_; }
@@ -85,6 +87,7 @@ private:
     std::unique_ptr<TfrmFullscreen> fullscreen_;
     std::unique_ptr<ui::TfrmSmStyles> smStyles_;
     std::unique_ptr<TfrmAbout> about_;
+    std::unique_ptr<TfrmPublish> publish_;
 };
 
 } // namespace menuloom::app

@@ -421,6 +421,10 @@ void Tfrm::buildMenus() {
     actOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     actSave = file->addAction(QStringLiteral("Save script..."), this, &Tfrm::spdBuildClick);
     actSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    actPublish = file->addAction(QStringLiteral("Publish to Site..."), this, [this] {
+        if (publish_)
+            publish_->exec();
+    });
     file->addSeparator();
     actImport = file->addAction(QStringLiteral("Import Navigation..."), this, &Tfrm::importClick);
     actImport->setObjectName(QStringLiteral("actImport"));

@@ -57,6 +57,8 @@ public:
 
     // Shown modally by Help > "About...".
     void setAboutBox(QDialog* about) { about_ = about; }
+    // Shown modally by File > "Publish to Site...".
+    void setPublishWindow(QDialog* publish) { publish_ = publish; }
     // Shown modally by "Item Styles..." and "Submenu Styles...".
     void setStyleDialogs(QDialog* itemStyles, QDialog* submenuStyles);
     // The place of the property grid, above the hint box.
@@ -91,6 +93,7 @@ public:
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
     QAction* actImport = nullptr;
+    QAction* actPublish = nullptr;
     QAction* actExit = nullptr;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
@@ -144,6 +147,7 @@ private:
     QLabel* lblFile_ = nullptr;
     QDialog* about_ = nullptr;
     TfrmImport* import_ = nullptr;
+    QDialog* publish_ = nullptr;
     QDialog* itemStyles_ = nullptr;
     QDialog* submenuStyles_ = nullptr;
 };

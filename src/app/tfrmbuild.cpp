@@ -1,5 +1,6 @@
 #include "app/tfrmbuild.h"
 
+#include "app/appsettings.h"
 #include "app/apptitle.h"
 #include "app/tfrmcross.h"
 #include "doc/document.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -89,6 +91,10 @@ TfrmBuild::TfrmBuild(Document& document, Prompter& prompter, QString programFold
     cbScript = new QCheckBox(QStringLiteral("Create Script File"), this);
     cbScript->setObjectName(QStringLiteral("cbScript"));
     cbScript->hide();
+    cbLinks = new QCheckBox(
+        QStringLiteral("Links in the page (for search engines and visitors without JavaScript)"),
+        this);
+    cbLinks->setObjectName(QStringLiteral("cbLinks"));
     cbCross = new QCheckBox(QStringLiteral("Crossframe support"), this);
     cbCross->setObjectName(QStringLiteral("cbCross"));
     spdItemLink = new QPushButton(QStringLiteral("Crossframe options..."), this);
@@ -117,6 +123,7 @@ TfrmBuild::TfrmBuild(Document& document, Prompter& prompter, QString programFold
     grid->addWidget(cbHTML, 1, 0);
     grid->addWidget(pbPath, 1, 1);
     grid->addWidget(eHTML, 1, 2);
+    grid->addWidget(cbLinks, 2, 0, 1, 4);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
     layout->addLayout(grid);
@@ -142,6 +149,17 @@ TfrmBuild::TfrmBuild(Document& document, Prompter& prompter, QString programFold
     connect(spdDataSelect, &QPushButton::clicked, this, &TfrmBuild::spdDataSelectClick);
     connect(eData, &QLineEdit::textChanged, this, &TfrmBuild::eDataChange);
     connect(spdItemLink, &QPushButton::clicked, this, &TfrmBuild::spdItemLinkClick);
+    connect(cbHTML, &QCheckBox::toggled, cbLinks, &QWidget::setEnabled);
+    connect(cbLinks, &QCheckBox::toggled, this, [this](bool on) {
+        if (settingsPath_.isEmpty())
+            return;
+        AppSettings settings;
+        settings.load(settingsPath_);
+        if (settings.saveLinks() == on)
+            return;
+        settings.setSaveLinks(on);
+        settings.save(settingsPath_);
+    });
     connect(spdBuild, &QPushButton::clicked, this, [this] { spdBuildClick(); });
     connect(spdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cbCross, &QCheckBox::toggled, this, [this](bool on) {
@@ -184,11 +202,20 @@ output::SaveRequest TfrmBuild::request() const {
     r.createData = cbData->isChecked();
     r.createPage = cbHTML->isChecked();
     r.copyEngine = cbScript->isChecked();
+    r.staticLinks = cbLinks->isChecked();
     r.programFolder = localPath(programFolder_);
     // A bare file name lies in the current folder (the program folder), where the data file
     // itself is written too.
     r.currentFolder = localPath(QDir::currentPath() + QLatin1Char('/'));
     return r;
+}
+
+void TfrmBuild::setSettingsPath(const QString& path) {
+    settingsPath_ = path;
+    AppSettings settings;
+    settings.load(path);
+    const QSignalBlocker quiet(cbLinks);
+    cbLinks->setChecked(settings.saveLinks());
 }
 
 void TfrmBuild::startFromExample() {

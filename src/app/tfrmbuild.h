@@ -67,6 +67,9 @@ public:
     // goes; data file, page and engine all ticked.
     void startFromExample();
 
+    // The settings file that remembers "Links in the page"; read at once.
+    void setSettingsPath(const QString& path);
+
     // "Save": the save attempt; true when it completed and the dialog closed with OK.
     bool spdBuildClick();
 
@@ -77,6 +80,7 @@ public:
     FolderDisplay* pbPath = nullptr;
     QLineEdit* eHTML = nullptr;
     QCheckBox* cbScript = nullptr; // never shown
+    QCheckBox* cbLinks = nullptr;  // "Links in the page (...)", remembered in the settings file
     QCheckBox* cbCross = nullptr;
     QPushButton* spdItemLink = nullptr; // "Crossframe options..."
     QPushButton* spdBuild = nullptr;
@@ -101,6 +105,7 @@ private:
     QString programFolder_;
     TfrmCross& cross_;
     bool keepNames_ = false;
+    QString settingsPath_;
 };
 
 } // namespace menuloom::app

@@ -3,11 +3,13 @@
 #include "cli/importcommand.h"
 #include "cli/lintcommand.h"
 #include "cli/pagecommands.h"
+#include "cli/publishcommand.h"
 #include "cli/readcommands.h"
 
 #include "model/project.h"
 #include "output/datawriter.h"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 
@@ -52,7 +54,7 @@ const std::array kCommands = {
             "write the data file of a new menu to OUT (standard output for - or none)", cmdNew},
     Command{"page", "DATA PAGE [--preview]",
             "write the HTML page (or the preview page) that loads DATA", cmdPage},
-    Command{"export", "IN DIR [--force]",
+    Command{"export", "IN DIR [--force] [--links]",
             "read IN and write DIR/zel_data.js, DIR/zelmenu.html and DIR/zelmenu.js", cmdExport},
     Command{"convert", "IN OUT [--preview]",
             "read IN as Open does and write it again to OUT (standard output for -)", cmdConvert},
@@ -61,6 +63,8 @@ const std::array kCommands = {
             cmdLint},
     Command{"import", "SOURCE OUT [--nav N] [--list]",
             "make a new menu from a page's navigation or a sitemap", cmdImport},
+    Command{"publish", "IN SITE [--dry-run]", "put the menu of IN into the marked pages of SITE",
+            cmdPublish},
 };
 
 void printHelp(std::ostream& os) {
@@ -69,7 +73,7 @@ void printHelp(std::ostream& os) {
     for (const auto& c : kCommands) {
         std::string head = std::string(c.name) + " " + std::string(c.usage);
         os << "  " << head;
-        for (std::size_t i = head.size(); i < 28; ++i)
+        for (std::size_t i = head.size(); i < std::max<std::size_t>(28, head.size() + 2); ++i)
             os << ' ';
         os << (head.size() >= 28 ? "  " : "") << c.summary << '\n';
     }

@@ -81,7 +81,7 @@ int cmdPage(std::span<const std::string> args, Streams io) {
 }
 
 int cmdExport(std::span<const std::string> args, Streams io) {
-    const Parsed p = parse(args, {"--force"});
+    const Parsed p = parse(args, {"--force", "--links"});
     if (!p.unknown.empty())
         return usage(io, "unknown option '" + p.unknown + "'");
     if (p.positional.size() != 2)
@@ -93,6 +93,7 @@ int cmdExport(std::span<const std::string> args, Streams io) {
     output::SaveRequest request;
     request.dataPath = dir + "zel_data.js";
     request.programFolder = programFolder();
+    request.staticLinks = has(p, "--links");
     const output::SavePaths paths = output::savePaths(request);
 
     if (!has(p, "--force")) {

@@ -27,6 +27,11 @@ public:
                              const QString& startFolder) = 0;
     virtual QString saveFile(const QString& title, const QList<FileFilter>& filters,
                              const QString& startFolder, const QString& initialName) = 0;
+    // A folder dialog; the empty string means the user cancelled.
+    virtual QString chooseFolder(const QString& title, const QString& startFolder) {
+        (void)title, (void)startFolder;
+        return {};
+    }
     // The colour picker, full palette, any colour; a cancel gives nothing. It opens with
     // `initial`, or without one with the colour it held when it was last closed (one picker
     // for the whole program).

@@ -74,7 +74,7 @@ std::string bareName(std::string_view path) {
     return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
 }
 
-std::string renderPage(std::string_view dataPath, bool preview) {
+std::string renderPage(std::string_view dataPath, bool preview, std::string_view beforeData) {
     const std::string name = bareName(dataPath);
     std::string out;
     for (std::string_view line : preview ? previewPageTemplate() : pageTemplate()) {
@@ -82,6 +82,7 @@ std::string renderPage(std::string_view dataPath, bool preview) {
         if (at == std::string_view::npos) {
             out += line;
         } else {
+            out += beforeData;
             out += line.substr(0, at);
             out += name;
             out += line.substr(at + 3);
@@ -91,8 +92,9 @@ std::string renderPage(std::string_view dataPath, bool preview) {
     return out;
 }
 
-WriteResult writePage(const std::string& pagePath, std::string_view dataPath, bool preview) {
-    return writeFileAtomically(pagePath, renderPage(dataPath, preview));
+WriteResult writePage(const std::string& pagePath, std::string_view dataPath, bool preview,
+                      std::string_view beforeData) {
+    return writeFileAtomically(pagePath, renderPage(dataPath, preview, beforeData));
 }
 
 void copyEngine(std::string_view programFolder, const std::string& dest) {

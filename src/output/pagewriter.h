@@ -17,10 +17,12 @@ std::span<const std::string_view> previewPageTemplate();
 std::string bareName(std::string_view path);
 
 // The page text for a data file: the first "@@@" of each line replaced, CR LF after every line.
-std::string renderPage(std::string_view dataPath, bool preview);
+// `beforeData` (whole lines, the static menu) goes right before the line that loads the data file.
+std::string renderPage(std::string_view dataPath, bool preview, std::string_view beforeData = {});
 
 // Writes the page atomically to `pagePath`.
-WriteResult writePage(const std::string& pagePath, std::string_view dataPath, bool preview);
+WriteResult writePage(const std::string& pagePath, std::string_view dataPath, bool preview,
+                      std::string_view beforeData = {});
 
 inline constexpr std::string_view kEngineFileName = "zelmenu.js";
 

@@ -1,6 +1,7 @@
 #include "output/savescript.h"
 
 #include "output/datawriter.h"
+#include "output/navwriter.h"
 #include "output/pagewriter.h"
 
 #include <algorithm>
@@ -67,7 +68,13 @@ SaveResult saveScript(const model::Project& project, const SaveRequest& request)
         return result;
     }
     if (request.createPage && !failed) {
-        if (const WriteResult w = writePage(paths.page, paths.data, false); !w.ok()) {
+        std::string links;
+        if (request.staticLinks) {
+            NavOptions nav;
+            nav.currentPage = request.pageName;
+            links = renderStaticNav(navMenuOf(project), nav);
+        }
+        if (const WriteResult w = writePage(paths.page, paths.data, false, links); !w.ok()) {
             result.messages.push_back(w.message);
             failed = true;
         }

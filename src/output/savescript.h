@@ -17,6 +17,7 @@ struct SaveRequest {
     bool createData = true;
     bool createPage = true;
     bool copyEngine = true;
+    bool staticLinks = false;  // the menu's links in the page, for visitors without JavaScript
     std::string programFolder; // where the engine is copied from, with its trailing "/"
     std::string currentFolder; // where a data path without a folder lies, with its trailing "/"
 };

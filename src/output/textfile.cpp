@@ -33,7 +33,7 @@ std::string folderPart(const std::string& path) {
 } // namespace
 
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
-                                const ChunkWriter& writer) {
+                                const ChunkWriter& writer, bool sync) {
     if (path.empty())
         return failure(WriteResult::Kind::CreateFailed, ENOENT, path);
 
@@ -75,7 +75,7 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
+    if (sync && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         return abandon(errno);
     if (!keepMode) {
         const mode_t mask = ::umask(0);
@@ -83,6 +83,9 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
         mode = 0666 & ~mask;
     }
     ::fchmod(fd, mode);
+    // The replaced file keeps its owner where the system lets us (it does for root).
+    if (keepMode && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+    }
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());

@@ -27,7 +27,9 @@ using ChunkWriter = std::function<long(int fd, const char* data, std::size_t siz
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`, so that a failure
 // leaves any previous file whole. A target that exists but may not be written is refused.
+// Without `sync` the data is not flushed to the disk before the rename: for callers that write
+// many files and flush them all at once afterwards.
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
-                                const ChunkWriter& writer = {});
+                                const ChunkWriter& writer = {}, bool sync = true);
 
 } // namespace menuloom::output

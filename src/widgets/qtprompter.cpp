@@ -81,6 +81,10 @@ QString QtPrompter::saveFile(const QString& title, const QList<FileFilter>& filt
     return QFileDialog::getSaveFileName(parentWidget(), title, start, dialogFilterText(filters));
 }
 
+QString QtPrompter::chooseFolder(const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(parentWidget(), title, startFolder);
+}
+
 std::optional<QColor> QtPrompter::pickColor(std::optional<QColor> initial) {
     // Qt's own dialog everywhere: the same controls (the "HTML:" field) on every desktop.
     QColorDialog dialog(initial.value_or(lastColor_), parentWidget());

@@ -24,6 +24,7 @@ public:
                      const QString& startFolder) override;
     QString saveFile(const QString& title, const QList<FileFilter>& filters,
                      const QString& startFolder, const QString& initialName) override;
+    QString chooseFolder(const QString& title, const QString& startFolder) override;
     std::optional<QColor> pickColor(std::optional<QColor> initial) override;
     QStringList fontFamilies() override;
     void openExternally(const QString& pathOrUrl) override;

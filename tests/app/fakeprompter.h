@@ -53,6 +53,10 @@ public:
         fileRequests.append({title, filters, startFolder, initialName});
         return files.isEmpty() ? QString() : files.dequeue();
     }
+    QString chooseFolder(const QString& title, const QString& startFolder) override {
+        fileRequests.append({title, {}, startFolder, {}});
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
     std::optional<QColor> pickColor(std::optional<QColor> initial) override {
         colorRequests.append(initial);
         return colors.isEmpty() ? std::nullopt : colors.dequeue();
