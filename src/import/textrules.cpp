@@ -82,24 +82,6 @@ std::string collapseSpace(std::string_view text) {
 
 std::string writableText(std::string_view text) {
     std::string out = collapseSpace(text);
-    for (char& c : out) {
-        switch (c) {
-        case '"':
-            c = '\'';
-            break;
-        case '[':
-            c = '(';
-            break;
-        case ']':
-            c = ')';
-            break;
-        case ';':
-            c = ',';
-            break;
-        default:
-            break;
-        }
-    }
     std::size_t bars = 0;
     while (bars < out.size() && (out[bars] == '|' || out[bars] == ' '))
         ++bars;
@@ -119,7 +101,7 @@ std::string writableLink(std::string_view link) {
         const auto u = static_cast<unsigned char>(c);
         if (c == '\t' || c == '\n' || c == '\r')
             continue;
-        if (c == '"' || c == '[' || c == ']' || c == ';' || isControl(u)) {
+        if (isControl(u)) {
             out += '%';
             out += kHex[u >> 4];
             out += kHex[u & 0xF];

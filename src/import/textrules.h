@@ -13,16 +13,14 @@ bool isHtmlSpace(char c);
 // Runs of white space (and control characters) become one space; the ends are trimmed.
 std::string collapseSpace(std::string_view text);
 
-// Texts and links are made to come back unchanged from a data file: the file has no escapes, and
-// its reader ends a field at a double quote, an item at the first "]", reads ";" as "," and a
-// leading "|" as depth.
+// Texts and links are made to come back unchanged from a data file: its writer escapes quotes
+// and backslashes, but a leading "|" marks depth and a line break would end the line.
 
-// An item text the data file holds as it is: white space collapsed, double quotes turned into
-// single ones, brackets into parentheses, ";" into ",", and a leading "|" dropped.
+// An item text the data file holds as it is: white space collapsed and a leading "|" dropped.
 std::string writableText(std::string_view text);
 
-// A link the data file holds: trimmed, tabs and line breaks dropped (browsers drop them too),
-// double quotes, brackets, ";" and other control characters percent-encoded.
+// A link as written, trimmed, with tabs and line breaks dropped (browsers drop them too) and
+// other control characters percent-encoded.
 std::string writableLink(std::string_view link);
 
 // "%41" and the like decoded; a "%" that does not start two hexadecimal digits stays.

@@ -96,7 +96,7 @@ TEST(HtmlImport, CandidatesAndTheDefaultChoice) {
 }
 
 // Labels: text that is hidden, scripted or drawn is left out, block boundaries and line breaks
-// separate words, quotes and a leading "|" cannot break the data file, a link without text
+// separate words, quotes and brackets are kept, a leading "|" is dropped, a link without text
 // falls back on its aria-label, and a list placed straight in a list is the submenu of the item
 // before it.
 TEST(HtmlImport, LabelTextRules) {
@@ -114,10 +114,10 @@ TEST(HtmlImport, LabelTextRules) {
             </ul></div>
         <ul><li><a href="/g">Bare list</a></ul>
         </ul></nav>)";
-    EXPECT_EQ(importDefault(page), "The 'A'^/a^Say 'hi'^\n"
+    EXPECT_EQ(importDefault(page), "The \"A\"^/a^Say \"hi\"^\n"
                                    "Two lines^/b^^\n"
                                    "first second^/c^^\n"
-                                   "Piped (new), 'ok'^/d e%22f%5B1%5D%3Bg^^\n"
+                                   "Piped [new]; \"ok\"^/d e\"f[1];g^^\n"
                                    "Search^/e^^\n"
                                    "/f^/f^^\n"
                                    "Shop^^^\n"

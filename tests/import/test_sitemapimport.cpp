@@ -34,7 +34,7 @@ TEST(SitemapImport, AddressesBecomeATreeByTheirPaths) {
 
     EXPECT_EQ(importer::textOfSegment("version-2.5"), "Version 2.5");
     EXPECT_EQ(importer::textOfSegment("r%E9sum%E9.htm"), "Résumé"); // Windows-1252 bytes
-    EXPECT_EQ(importer::textOfSegment("%22quoted%22__name%"), "'quoted' name%");
+    EXPECT_EQ(importer::textOfSegment("%22quoted%22__name%"), "\"quoted\" name%");
     EXPECT_EQ(importer::textOfSegment(".htaccess"), ".htaccess");
 }
 
