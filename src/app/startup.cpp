@@ -144,6 +144,9 @@ void DesignerApp::offerRecovery(Prompter& prompter) {
             damage = designer.restoreRecovery(orphan.path);
             if (damage.isEmpty()) {
                 restored = true;
+                // This run's own copy first: the work is never without one.
+                recoveryWriter_->writeNow();
+                recoveryWriter_->waitForWrites();
                 doc::RecoveryStore::discard(orphan);
                 continue;
             }

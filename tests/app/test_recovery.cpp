@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,8 +144,11 @@ private slots:
             QCOMPARE(run.document().fileName(), QString("/menus/site.js"));
             QVERIFY(run.document().isModified());
             QVERIFY(!QFile::exists(copy));
+            // Protected at once by this run's own copy.
+            QCOMPARE(copiesIn(state.path()),
+                     QStringList{QFileInfo(run.app->recoveryStore()->copyPath()).fileName()});
+            run.app->recoveryWriter()->discard();
         }
-        // Torn down before its own first write: nothing is left.
         QVERIFY(copiesIn(state.path()).isEmpty());
 
         deadCopy(state.path(), "", "Dropped");
