@@ -6,6 +6,7 @@
 #include "app/tfrmbuild.h"
 #include "doc/document.h"
 #include "doc/prompter.h"
+#include "doc/recovery.h"
 #include "reader/datareader.h"
 
 #include <QCheckBox>
@@ -150,6 +151,31 @@ bool Designer::readStartFile(const QString& path) {
         return false;
     preview_.refresh();
     return true;
+}
+
+QString Designer::restoreRecovery(const QString& path) {
+    preview_.cancelScheduled();
+    resetProject(true);
+    doc::RecoveryStore::Restored restored;
+    document_.replaceProject([&](model::Project& p) {
+        restored = doc::RecoveryStore::restore(path, p);
+        if (restored.ok) {
+            p.workingFolder = restored.header.workingFolder;
+            p.crossframe = restored.header.crossframe;
+        }
+    });
+    if (!restored.ok) {
+        resetProject(true);
+        return restored.message;
+    }
+    const QString fileName = restored.header.fileName;
+    if (build_ && !fileName.isEmpty())
+        build_->adoptOpenedFile(fileName);
+    document_.setFileName(fileName);
+    // Not saved anywhere yet: marked, and protected again by this run's own copy.
+    document_.markModified(false);
+    preview_.refresh();
+    return {};
 }
 
 QString Designer::blankPagePath() const {

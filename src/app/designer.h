@@ -72,6 +72,11 @@ public:
     // refreshes the preview. Returns whether it was read.
     bool readStartFile(const QString& path);
 
+    // Reads a recovery copy as the project: New's reset without the question, then the copy,
+    // with the file name, working folder and crossframe settings it had, marked modified.
+    // Returns why it could not be read (the project is then new and empty), or empty.
+    QString restoreRecovery(const QString& path);
+
     QString blankPagePath() const;
     void showBlankPage();
 

@@ -6,6 +6,8 @@
 #include "app/startup.h"
 #include "app/tfrm.h"
 #include "app/webpreviewbrowser.h"
+#include "doc/document.h"
+#include "doc/recovery.h"
 #include "widgets/qtprompter.h"
 
 #include <QApplication>
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
     options.tempFolder = QDir::tempPath() + QLatin1Char('/');
     options.prompter = &prompter;
     options.browsers = menuloom::app::WebPreviewBrowser::factory();
+    options.recoveryFolder = menuloom::doc::RecoveryStore::defaultFolder();
 
     // A data file named on the command line (the desktop's "open with") opens after start-up;
     // its path is taken before start-up moves the current folder to the program folder.
@@ -49,6 +52,14 @@ int main(int argc, char** argv) {
     prompter.setFallbackParent(&designer->mainWindow());
     if (!file.isEmpty())
         designer->mainWindow().designer().openProject(file);
+    // For the crash test only, which cannot type into a child process: one edit made as the
+    // item area makes it, an item with this caption added at the end.
+    const QString testEdit = qEnvironmentVariable("MENULOOM_TEST_EDIT");
+    if (!testEdit.isEmpty()) {
+        menuloom::doc::Document& document = designer->document();
+        menuloom::model::ItemNode* item = document.addItem(nullptr).created;
+        document.renameItem(item, testEdit.toStdString());
+    }
     const int result = QApplication::exec();
     designer.reset();
     return result;

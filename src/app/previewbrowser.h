@@ -1,6 +1,7 @@
 #pragma once
 // The embedded browser that shows the preview page.
 
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -13,6 +14,15 @@ public:
     virtual ~PreviewBrowser() = default;
     // Loads the local file at `path`; always a fresh navigation, even to the same path.
     virtual void navigate(const QString& path) = 0;
+
+    // An item named by its rows from the top level down (0-based, as in the item tree).
+    using ItemRows = QList<int>;
+    // Makes the page a design surface (the designer's own preview only): a click on an item
+    // calls `picked` with its rows instead of following its link. Browsers that cannot, don't.
+    virtual void setPointing(std::function<void(const ItemRows&)> picked) { (void)picked; }
+    // Outlines the item and opens the submenus leading to it, now and after every later load;
+    // empty rows: nothing outlined.
+    virtual void showItem(const ItemRows& rows) { (void)rows; }
 };
 
 // A browser as a window shows it: the widget placed in the layout and its navigation seam

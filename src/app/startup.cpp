@@ -13,6 +13,7 @@
 #include "app/tfrmsplash.h"
 #include "doc/document.h"
 #include "doc/prompter.h"
+#include "doc/recovery.h"
 #include "ui/props/valueeditors.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
@@ -107,7 +108,61 @@ std::unique_ptr<DesignerApp> DesignerApp::start(const StartupOptions& options, i
     QObject::connect(app->main_.get(), &Tfrm::closed, app->splash_.get(), &QWidget::close);
     app->main_->show();
     app->splash_->watch(app->main_.get());
+
+    if (!options.recoveryFolder.isEmpty()) {
+        app->recovery_ = std::make_unique<doc::RecoveryStore>(options.recoveryFolder);
+        app->recoveryWriter_ =
+            std::make_unique<doc::RecoveryWriter>(*app->document_, *app->recovery_);
+        QObject::connect(
+            app->recoveryWriter_.get(), &doc::RecoveryWriter::writeFailed, app->main_.get(),
+            [&prompter](const QString& message) {
+                prompter.message(
+                    appTitle(),
+                    QStringLiteral("The recovery copy cannot be written: %1").arg(message),
+                    Prompter::Buttons::Ok);
+            });
+        // The window closes only after the save question allowed it: saved or discarded.
+        QObject::connect(app->main_.get(), &Tfrm::closed, app->recoveryWriter_.get(),
+                         &doc::RecoveryWriter::discard);
+        app->offerRecovery(prompter);
+    }
     return app;
+}
+
+void DesignerApp::offerRecovery(Prompter& prompter) {
+    Designer& designer = main_->designer();
+    QList<doc::RecoveryStore::Orphan> orphans = recovery_->orphans();
+    bool restored = false;
+    for (doc::RecoveryStore::Orphan& orphan : orphans) {
+        const QString name = QFileInfo(orphan.path).fileName();
+        QString damage = doc::RecoveryStore::verify(orphan.path);
+        if (damage.isEmpty()) {
+            // One restore per start; further copies wait for the next start.
+            if (restored)
+                continue;
+            if (prompter.message(QStringLiteral("Confirmation"),
+                                 QStringLiteral("Restore the changes that were not saved?"),
+                                 Prompter::Buttons::YesNo) != Prompter::Answer::Yes) {
+                doc::RecoveryStore::discard(orphan);
+                continue;
+            }
+            damage = designer.restoreRecovery(orphan.path);
+            if (damage.isEmpty()) {
+                restored = true;
+                // This run's own copy first: the work is never without one.
+                recoveryWriter_->writeNow();
+                recoveryWriter_->waitForWrites();
+                doc::RecoveryStore::discard(orphan);
+                continue;
+            }
+        }
+        const QString aside = doc::RecoveryStore::setAside(orphan);
+        prompter.message(
+            appTitle(),
+            QStringLiteral("The recovery copy %1 is damaged (%2); it was set aside as %3.")
+                .arg(name, damage, aside.isEmpty() ? name : QFileInfo(aside).fileName()),
+            Prompter::Buttons::Ok);
+    }
 }
 
 const model::Project& DesignerApp::project() const {
@@ -120,6 +175,8 @@ DesignerApp::~DesignerApp() {
     if (cross_ && cross_->parent())
         cross_->setParent(nullptr);
     build_.reset();
+    recoveryWriter_.reset();
+    recovery_.reset();
     about_.reset();
     smStyles_.reset();
     styles_.reset();

@@ -19,6 +19,8 @@ class TfrmText;
 namespace menuloom::doc {
 class Document;
 class Prompter;
+class RecoveryStore;
+class RecoveryWriter;
 } // namespace menuloom::doc
 
 namespace menuloom::app {
@@ -40,6 +42,9 @@ struct StartupOptions {
     QString settingsPath;  // empty: "lmtool.ini" where settingsFilePath() puts it
     Prompter* prompter = nullptr;
     BrowserFactory browsers;
+    // Where the recovery copies live (RecoveryStore::defaultFolder() for the program); empty:
+    // no copies are kept or offered.
+    QString recoveryFolder;
 };
 
 // Whether the engine "zelmenu.js" lies in `programFolder`.
@@ -71,9 +76,14 @@ public:
     ui::TfrmImages& imagesDialog() { return *images_; }
     ui::TfrmStyles& itemStylesDialog() { return *styles_; }
     ui::TfrmSmStyles& submenuStylesDialog() { return *smStyles_; }
+    // This run's recovery copy and its writer; null without a recovery folder.
+    doc::RecoveryStore* recoveryStore() { return recovery_.get(); }
+    doc::RecoveryWriter* recoveryWriter() { return recoveryWriter_.get(); }
 
 private:
     DesignerApp() = default;
+    // After the normal start-up: offers the copies of runs that did not end cleanly.
+    void offerRecovery(Prompter& prompter);
 
     std::unique_ptr<Document> document_;
     std::unique_ptr<TfrmSplash> splash_;
@@ -88,6 +98,8 @@ private:
     std::unique_ptr<ui::TfrmSmStyles> smStyles_;
     std::unique_ptr<TfrmAbout> about_;
     std::unique_ptr<TfrmPublish> publish_;
+    std::unique_ptr<doc::RecoveryStore> recovery_;
+    std::unique_ptr<doc::RecoveryWriter> recoveryWriter_;
 };
 
 } // namespace menuloom::app

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -204,6 +205,28 @@ Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const Browse
     connect(designer_, &Designer::recentFilesChanged, this, &Tfrm::rebuildRecentMenu);
     connect(&document_, &Document::modifiedChanged, this, &Tfrm::updateFileLabel);
     connect(&document_, &Document::fileNameChanged, this, &Tfrm::updateFileLabel);
+
+    // The preview as a design surface: a click on an item selects it in the tree, and the item
+    // selected in the tree is outlined there with its submenus open.
+    browser_->setPointing([this](const PreviewBrowser::ItemRows& rows) {
+        model::ItemNode* root = document_.mutableProject().items.root();
+        model::ItemNode* node = root;
+        for (int row : rows) {
+            if (row < 0 || row >= node->childCount())
+                return;
+            node = node->child(row);
+        }
+        if (node != root)
+            itemEditor_->selectItem(node);
+    });
+    connect(itemEditor_->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] {
+                PreviewBrowser::ItemRows rows;
+                for (const model::ItemNode* n = itemEditor_->selectedItem(); n && !n->isRoot();
+                     n = n->parent())
+                    rows.prepend(n->row());
+                browser_->showItem(rows);
+            });
 
     // Creation steps: recent files, the reset (which writes the blank page), the blank page shown.
     designer_->loadRecentFiles();

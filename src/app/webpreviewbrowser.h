@@ -14,11 +14,20 @@ class WebPreviewBrowser : public QWebEngineView, public PreviewBrowser {
 public:
     explicit WebPreviewBrowser(QWidget* parent = nullptr);
     void navigate(const QString& path) override;
+    void setPointing(std::function<void(const ItemRows&)> picked) override;
+    void showItem(const ItemRows& rows) override;
 
     // The in-memory profile shared by every preview browser: nothing cached between loads, so
     // each navigation reads the preview files afresh.
     static QWebEngineProfile* previewProfile();
     static BrowserFactory factory();
+
+private:
+    // Installs the page's half of the pointing bridge and shows the chosen item again.
+    void applyPointing();
+
+    std::function<void(const ItemRows&)> picked_;
+    ItemRows shown_;
 };
 
 } // namespace menuloom::app

@@ -59,6 +59,8 @@ Document::Document(QObject* parent)
     : QObject(parent), relay_(std::make_unique<Relay>(*this)), stack_(new QUndoStack(this)) {
     stack_->setUndoLimit(kUndoLimit);
     project_.addObserver(relay_.get());
+    // Undoing or redoing back to the saved state clears the flag; leaving it sets it again.
+    connect(stack_, &QUndoStack::cleanChanged, this, [this] { updateModified(); });
 }
 
 Document::~Document() {
@@ -73,22 +75,32 @@ int Document::newSession() {
 }
 
 void Document::clearModified() {
-    if (!modified_)
-        return;
-    modified_ = false;
-    emit modifiedChanged(false);
+    markedOutsideHistory_ = false;
+    stack_->setClean();
+    updateModified();
 }
 
 void Document::markModified(bool autoPreview) {
-    noteChange(autoPreview);
+    // Not in the history, so no undo takes it back: it counts until the next save.
+    markedOutsideHistory_ = true;
+    updateModified();
+    emit changed(autoPreview);
 }
 
 void Document::noteChange(bool autoPreview) {
-    const bool was = modified_;
-    modified_ = true;
-    if (!was)
-        emit modifiedChanged(true);
+    // Called inside the stack's push, undo or redo, before the stack moves its index: the step
+    // counts as a change now; a step that arrives back at the clean state clears the flag when
+    // the stack reports it (cleanChanged), a merge in push().
+    updateModified(true);
     emit changed(autoPreview);
+}
+
+void Document::updateModified(bool assumeChanged) {
+    const bool now = assumeChanged || markedOutsideHistory_ || !stack_->isClean();
+    if (now == modified_)
+        return;
+    modified_ = now;
+    emit modifiedChanged(now);
 }
 
 void Document::setFileName(const QString& path) {
@@ -99,6 +111,8 @@ void Document::setFileName(const QString& path) {
 }
 
 void Document::beginReplace() {
+    // Clearing the history makes the stack clean; the flag stays as it was until endReplace.
+    markedOutsideHistory_ = modified_;
     stack_->clear();
     project_.beginReset();
 }
@@ -107,11 +121,13 @@ void Document::endReplace(bool keepModified) {
     project_.endReset();
     stack_->clear();
     if (!keepModified)
-        clearModified();
+        markedOutsideHistory_ = false;
+    updateModified();
 }
 
 void Document::push(QUndoCommand* command) {
     stack_->push(command);
+    updateModified();
 }
 
 // --- Items

@@ -27,8 +27,10 @@ public:
     model::Project& mutableProject() { return project_; }
     QUndoStack* undoStack() const { return stack_; }
 
-    // Changes that were not saved.
+    // Changes that were not saved: the undo stack away from its clean state (the state saved or
+    // opened last), or an edit marked outside the history since then.
     bool isModified() const { return modified_; }
+    // The project as it stands is the saved one: the stack's clean state moves here.
     void clearModified();
     // Marks a change that the undo history does not hold (a step that changed nothing but counts
     // as an edit, the image list's "Ok"): sets the flag and, with `autoPreview`, starts the
@@ -126,6 +128,8 @@ private:
     void endReplace(bool keepModified);
     // Called by commands after they applied, undid or redid a change.
     void noteChange(bool autoPreview);
+    // Recomputes the flag and reports a change of it.
+    void updateModified(bool assumeChanged = false);
 
     class Relay; // turns the project's observer calls into the signals above
 
@@ -134,6 +138,7 @@ private:
     QUndoStack* stack_ = nullptr;
     QString fileName_;
     bool modified_ = false;
+    bool markedOutsideHistory_ = false;
 };
 
 } // namespace menuloom::doc

@@ -411,6 +411,49 @@ private slots:
         QVERIFY(w.designer().preview().timer().isActive());
         QVERIFY(w.project.itemStyles.empty());
     }
+
+    void undoBackToTheSavedStateAsksNothing() {
+        Window w;
+        QUndoStack* stack = w.document.undoStack();
+        const QString file = w.dirs.work.filePath("menu.js");
+        QVERIFY(writeMenu(file, {"Home"}));
+        QVERIFY(w.designer().openProject(file));
+        // Two steps, both undone: the opened state again; Exit asks nothing.
+        w.change();
+        w.document.renameItem(w.project.items.root()->child(0), "Start");
+        QVERIFY(w.designer().isModified());
+        stack->undo();
+        stack->undo();
+        QVERIFY(!w.designer().isModified());
+        QVERIFY(w.frm->close());
+        QVERIFY(w.prompter.messages.isEmpty());
+        w.frm->show();
+        // One redo, or one new edit, and Exit asks again.
+        stack->redo();
+        QVERIFY(w.designer().isModified());
+        stack->undo();
+        w.change();
+        w.prompter.answers.enqueue(Prompter::Answer::Cancel);
+        QVERIFY(!w.frm->close());
+        QCOMPARE(w.prompter.messages.size(), 1);
+
+        // After a save the saved state is the one undo comes back to; an edit outside the
+        // history (rewriting a parameter with its own value) keeps counting after any undo.
+        w.prompter.messages.clear();
+        w.document.clearModified();
+        w.change();
+        stack->undo();
+        QVERIFY(!w.designer().isModified());
+        stack->undo();
+        QVERIFY(w.designer().isModified());
+        stack->redo();
+        QVERIFY(!w.designer().isModified());
+        const int row = model::findParam(w.project.params, "posX");
+        w.document.setParam(row, w.project.params[static_cast<std::size_t>(row)]);
+        w.change();
+        stack->undo();
+        QVERIFY(w.designer().isModified());
+    }
 };
 
 QTEST_MAIN(TestProjectCommands)
