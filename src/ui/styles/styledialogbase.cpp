@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <type_traits>
 
 namespace menuloom::ui {
 
@@ -265,7 +266,13 @@ void StyleDialogBase::setEditText(QLineEdit* edit, const QString& text) {
 }
 
 template <typename Record> const Record* StyleDialogBase::selectedRecord() const {
-    const auto& styles = document_.mutableProject().styles<Record>();
+    const model::Project& project = document_.project();
+    const auto& styles = [&]() -> const model::StyleList<Record>& {
+        if constexpr (std::is_same_v<Record, model::TStyle>)
+            return project.itemStyles;
+        else
+            return project.smStyles;
+    }();
     return styles.valid(selected_) ? &styles.at(selected_) : nullptr;
 }
 

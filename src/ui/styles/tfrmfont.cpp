@@ -185,7 +185,7 @@ void TfrmFont::lbFontNameClick() {
 void TfrmFont::spdApplyClick() {
     const std::string family = toModel(testFamily_);
     const int weight = chosenRow(lbFontStyle);
-    model::Project& project = document_.mutableProject();
+    const model::Project& project = document_.project();
     if (mode_ == ItemStyleMode) {
         if (project.itemStyles.valid(style_)) {
             model::TStyle s = project.itemStyles.at(style_);
