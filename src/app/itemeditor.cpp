@@ -593,6 +593,20 @@ void ItemEditor::selectItem(model::ItemNode* node) {
     d->select(node);
 }
 
+bool ItemEditor::selectItemAt(std::span<const int> rows) {
+    ItemNode* root = d->document.mutableProject().items.root();
+    ItemNode* node = root;
+    for (int row : rows) {
+        if (row < 0 || row >= node->childCount())
+            return false;
+        node = node->child(row);
+    }
+    if (node == root)
+        return false;
+    d->select(node);
+    return true;
+}
+
 QTreeView* ItemEditor::treeView() const {
     return d->tree;
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <span>
 
 class QTreeView;
 
@@ -34,6 +35,9 @@ public:
     // The item selected in the tree, or null.
     model::ItemNode* selectedItem() const;
     void selectItem(model::ItemNode* node);
+    // Selects the item at `rows`, its child rows from the top level down; false (and nothing
+    // selected anew) when there is no such item.
+    bool selectItemAt(std::span<const int> rows);
     QTreeView* treeView() const;
 
 private:

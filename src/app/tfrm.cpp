@@ -38,6 +38,7 @@
 #include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <vector>
 
 #include <utility>
 
@@ -209,15 +210,7 @@ Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const Browse
     // The preview as a design surface: a click on an item selects it in the tree, and the item
     // selected in the tree is outlined there with its submenus open.
     browser_->setPointing([this](const PreviewBrowser::ItemRows& rows) {
-        model::ItemNode* root = document_.mutableProject().items.root();
-        model::ItemNode* node = root;
-        for (int row : rows) {
-            if (row < 0 || row >= node->childCount())
-                return;
-            node = node->child(row);
-        }
-        if (node != root)
-            itemEditor_->selectItem(node);
+        itemEditor_->selectItemAt(std::vector<int>(rows.begin(), rows.end()));
     });
     connect(itemEditor_->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] {
@@ -573,17 +566,10 @@ void Tfrm::DGPropsSelectCell(int row) {
 void Tfrm::goToPlace(const check::Place& place) {
     const model::Project& project = document_.project();
     switch (place.kind) {
-    case check::Place::Kind::Item: {
-        model::ItemNode* node = document_.mutableProject().items.root();
-        for (int row : place.item) {
-            if (row < 0 || row >= node->childCount())
-                return;
-            node = node->child(row);
-        }
-        itemEditor_->selectItem(node);
-        itemEditor_->treeView()->setFocus();
+    case check::Place::Kind::Item:
+        if (itemEditor_->selectItemAt(place.item))
+            itemEditor_->treeView()->setFocus();
         return;
-    }
     case check::Place::Kind::Param: {
         const int row = model::findParam(project.params, place.param);
         if (row < 0)
