@@ -38,9 +38,9 @@
 #include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
-#include <vector>
 
 #include <utility>
+#include <vector>
 
 namespace menuloom::app {
 
