@@ -8,6 +8,7 @@
 #include "widgets/imagepicker.h"
 #include "widgets/targetlist.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -570,6 +572,40 @@ void ItemEditor::selectItem(model::ItemNode* node) {
 
 QTreeView* ItemEditor::treeView() const {
     return d->tree;
+}
+
+void ItemEditor::addEditActions(QMenu* menu) {
+    menu->addSeparator();
+    // Each runs what its button runs, so a key makes the same undo step as a click.
+    auto add = [&](const char* name, const QString& caption, const QKeySequence& keys,
+                   Qt::ShortcutContext context, QWidget* where, auto&& run) {
+        QAction* action = menu->addAction(caption, this, run);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(context);
+        if (where)
+            where->addAction(action);
+        return action;
+    };
+    const auto area = Qt::WidgetWithChildrenShortcut;
+    add("actDeleteItem", tr("Delete Item"), QKeySequence::Delete, area, this,
+        [this] { d->spdDeleteItemClick(); });
+    add("actInsertItem", tr("Insert Item"), QKeySequence(Qt::Key_Insert), area, this,
+        [this] { d->spdInsertItemClick(); });
+    add("actMoveItemUp", tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), area, this,
+        [this] { d->spdItemMoveUpClick(); });
+    add("actMoveItemDown", tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), area, this,
+        [this] { d->spdItemMoveDownClick(); });
+    // Text fields keep their own copy and paste: these two act only in the tree.
+    add("actCopyItem", tr("Copy Item"), QKeySequence::Copy, Qt::WidgetShortcut, d->tree,
+        [this] { d->spdCopyItemClick(); });
+    add("actPasteItem", tr("Paste Item"), QKeySequence::Paste, Qt::WidgetShortcut, d->tree,
+        [this] { d->spdPasteItemClick(); });
+    add("actEditItemText", tr("Edit Item Text"), QKeySequence(Qt::Key_F2), Qt::WindowShortcut,
+        nullptr, [this] {
+            d->eItemCaption->setFocus(Qt::ShortcutFocusReason);
+            d->eItemCaption->selectAll();
+        });
 }
 
 } // namespace menuloom::app

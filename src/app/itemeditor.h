@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+class QMenu;
 class QTreeView;
 
 namespace menuloom::doc {
@@ -35,6 +36,10 @@ public:
     model::ItemNode* selectedItem() const;
     void selectItem(model::ItemNode* node);
     QTreeView* treeView() const;
+    // Adds the item operations to `menu` with their keys: Delete, Insert, Ctrl+Up and Ctrl+Down
+    // while the focus is in the item area, Ctrl+C and Ctrl+V while it is in the tree, and F2 to
+    // the "Text:" field anywhere in the window.
+    void addEditActions(QMenu* menu);
 
 private:
     struct Private;

@@ -2,6 +2,7 @@
 // clicks at the real value-button coordinates, keys, the pointer leaving a pop-up.
 
 #include "app/appstyle.h"
+#include "app/itemeditor.h"
 #include "app/tfrm.h"
 #include "doc/document.h"
 #include "fakeprompter.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTreeView>
 #include <QUndoStack>
 
 using namespace menuloom;
@@ -602,6 +604,65 @@ private slots:
         QCOMPARE(w.undo().index(), before + 1);
         Window::press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.param("transparency").value, 100);
+    }
+
+    // The item operations from the Edit menu's keys, each the same undo step as its button.
+    void itemTreeKeys() {
+        Window w;
+        app::ItemEditor* items = w.frm->itemEditor();
+        for (const char* b : {"spdAddItem", "spdAddItem", "spdAddItem"})
+            items->findChild<QPushButton*>(b)->click();
+        const model::ItemNode* root = w.project.items.root();
+        QCOMPARE(root->childCount(), 3);
+        for (int i = 0; i < 3; ++i)
+            w.document.renameItem(root->child(i), "item " + std::to_string(i));
+        w.undo().clear();
+        auto* tree = items->treeView();
+        auto captions = [root] {
+            QStringList all;
+            for (int i = 0; i < root->childCount(); ++i)
+                all << QString::fromStdString(root->child(i)->props().caption);
+            return all;
+        };
+        const QStringList start = captions();
+        items->selectItem(root->child(1));
+        tree->setFocus();
+        QTRY_VERIFY(tree->hasFocus());
+        auto undo = [&] {
+            Window::press(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(captions(), start);
+            items->selectItem(root->child(1));
+            tree->setFocus();
+            QTRY_VERIFY(tree->hasFocus());
+        };
+
+        Window::press(Qt::Key_Delete); // no question, as the button
+        QCOMPARE(root->childCount(), 2);
+        QCOMPARE(w.prompter.messages.size(), 0);
+        undo();
+        Window::press(Qt::Key_Insert);
+        QCOMPARE(root->childCount(), 4);
+        undo();
+        Window::press(Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(captions(), QStringList({start[1], start[0], start[2]}));
+        undo();
+        Window::press(Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(captions(), QStringList({start[0], start[2], start[1]}));
+        undo();
+        Window::press(Qt::Key_C, Qt::ControlModifier);
+        Window::press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(root->childCount(), 4);
+        undo();
+        // F2: the "Text:" field, its text selected; there Ctrl+V is the field's own.
+        Window::press(Qt::Key_F2);
+        auto* text = items->findChild<QLineEdit*>("eItemCaption");
+        QTRY_VERIFY(text->hasFocus());
+        QCOMPARE(text->selectedText(), start[1]);
+        Window::press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(root->childCount(), 3);
+        // The grid keeps F2 for its own editor.
+        w.openByKeys("posX", Qt::Key_F2);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlInt"));
     }
 
     // With MENULOOM_SHOT_DIR set: pictures of the grid showing every kind of value and of each
