@@ -7,6 +7,7 @@
 #include "widgets/conversions.h"
 #include "widgets/imagepicker.h"
 #include "widgets/targetlist.h"
+#include "widgets/typingsession.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,7 +45,7 @@ public:
         switch (event->type()) {
         case QEvent::FocusIn:
             edit->setProperty(kRestore, edit->text());
-            newSession(edit);
+            widgets::startTypingSession(edit);
             return false;
         case QEvent::ShortcutOverride: {
             // Keep Enter and Escape for the field even when a window shortcut uses them.
@@ -60,14 +61,14 @@ public:
             if (isEnter(key)) {
                 edit->setProperty(kRestore, edit->text());
                 edit->selectAll();
-                newSession(edit);
+                widgets::startTypingSession(edit);
                 return true;
             }
             if (key->key() == Qt::Key_Escape) {
                 // Written back within the session, so that typing and its restore cancel out.
                 edit->setText(edit->property(kRestore).toString());
                 edit->selectAll();
-                newSession(edit);
+                widgets::startTypingSession(edit);
                 return true;
             }
             return false;
@@ -78,10 +79,6 @@ public:
     }
 
     static constexpr const char* kRestore = "restoreText";
-    // The typing session of a field: its edits merge into one undo step.
-    static constexpr const char* kSession = "typingSession";
-    static void newSession(QLineEdit* edit) { edit->setProperty(kSession, Document::newSession()); }
-    static int session(const QLineEdit* edit) { return edit->property(kSession).toInt(); }
 
 private:
     static bool isEnter(const QKeyEvent* key) {
@@ -384,7 +381,7 @@ void ItemEditor::Private::selectionChanged() {
     for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip}) {
         if (e->hasFocus()) {
             e->setProperty(FieldKeys::kRestore, e->text());
-            FieldKeys::newSession(e);
+            widgets::startTypingSession(e);
         }
     }
 }
@@ -403,7 +400,7 @@ void ItemEditor::Private::writeField(QLineEdit* edit) {
     if (!node)
         return;
     const std::string text = toModel(edit->text());
-    const int session = FieldKeys::session(edit);
+    const int session = widgets::typingSession(edit);
     if (edit == eItemCaption)
         document.renameItem(node, text, session);
     else if (edit == eItemLink)

@@ -10,32 +10,6 @@
 
 namespace menuloom::ui {
 
-namespace {
-
-// Arrow keys move between the buttons; Enter presses the focused one (Space does by itself).
-bool buttonRowKey(const QList<QPushButton*>& buttons, QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        return panels::stepFocus(buttons, -1);
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        return panels::stepFocus(buttons, 1);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        for (QPushButton* b : buttons)
-            if (b->hasFocus()) {
-                b->click();
-                return true;
-            }
-        return false;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 ChoiceEditor::ChoiceEditor(EditorHost& host, Spec spec)
     : ValueEditor(host), spec_(std::move(spec)), panel_(panels::make(host.window(), spec_.panel)) {
     auto* layout = new QBoxLayout(spec_.orientation == Qt::Vertical ? QBoxLayout::TopToBottom
@@ -66,7 +40,7 @@ void ChoiceEditor::open(bool byKeyboard) {
 }
 
 bool ChoiceEditor::key(QWidget*, QKeyEvent* event) {
-    return buttonRowKey(buttons_, event);
+    return panels::buttonKeys(buttons_, event);
 }
 
 void ChoiceEditor::choose(int index) {
@@ -109,7 +83,7 @@ void ColorEditor::open(bool byKeyboard) {
 }
 
 bool ColorEditor::key(QWidget*, QKeyEvent* event) {
-    return buttonRowKey({clear_, select_}, event);
+    return panels::buttonKeys({clear_, select_}, event);
 }
 
 void ColorEditor::pick() {

@@ -58,23 +58,17 @@ bool listPanelKey(EditorHost& host, QListWidget* list, const QList<QPushButton*>
         }
         return false;
     }
-    auto* button = qobject_cast<QPushButton*>(target);
-    if (!button)
+    return panels::buttonKeys(buttons, event);
+}
+
+// Sets entry `row` of the parameter's list to `value`, as this opening's step.
+bool storeEntry(EditorHost& host, int row, int32_t value) {
+    model::TPropType v = host.param();
+    if (row < 0 || static_cast<std::size_t>(row) >= v.intList.size())
         return false;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        return panels::stepFocus(buttons, -1);
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        return panels::stepFocus(buttons, 1);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        button->click();
-        return true;
-    default:
-        return false;
-    }
+    v.intList[static_cast<std::size_t>(row)] = value;
+    host.store(v);
+    return true;
 }
 
 } // namespace
@@ -124,11 +118,8 @@ bool NamesListEditor::key(QWidget* target, QKeyEvent* event) {
 
 void NamesListEditor::set(int32_t value) {
     const int row = list_->currentRow();
-    model::TPropType v = host_.param();
-    if (row < 0 || static_cast<std::size_t>(row) >= v.intList.size())
+    if (!storeEntry(host_, row, value))
         return;
-    v.intList[static_cast<std::size_t>(row)] = value;
-    host_.store(v);
     fill();
     list_->setCurrentRow(row);
 }
@@ -193,11 +184,8 @@ void ColorListEditor::pick() {
 
 void ColorListEditor::set(int32_t value) {
     const int row = list_->currentRow();
-    model::TPropType v = host_.param();
-    if (row < 0 || static_cast<std::size_t>(row) >= v.intList.size())
+    if (!storeEntry(host_, row, value))
         return;
-    v.intList[static_cast<std::size_t>(row)] = value;
-    host_.store(v);
     fill();
     list_->setCurrentRow(row);
 }

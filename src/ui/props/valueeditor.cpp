@@ -72,6 +72,27 @@ bool stepFocus(const QList<QPushButton*>& buttons, int step) {
     return false;
 }
 
+bool buttonKeys(const QList<QPushButton*>& buttons, QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        return stepFocus(buttons, -1);
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        return stepFocus(buttons, 1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        for (QPushButton* b : buttons)
+            if (b->hasFocus()) {
+                b->click();
+                return true;
+            }
+        return false;
+    default:
+        return false;
+    }
+}
+
 } // namespace panels
 
 } // namespace menuloom::ui

@@ -99,6 +99,9 @@ std::optional<QColor> preset(int32_t color);
 // Moves the focus to the next (`step` 1) or previous (-1) of `buttons`, wrapping; true if one
 // of them had it.
 bool stepFocus(const QList<QPushButton*>& buttons, int step);
+// The keys of a row of buttons: the arrows move between them, Enter presses the focused one
+// (Space does by itself). True when taken.
+bool buttonKeys(const QList<QPushButton*>& buttons, QKeyEvent* event);
 } // namespace panels
 
 } // namespace menuloom::ui

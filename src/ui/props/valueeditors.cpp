@@ -309,9 +309,12 @@ bool ValueEditors::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::ShortcutOverride: {
-        // Plain keys belong to the panel's controls, not to the window's shortcuts.
+        // Plain keys (F2 but no other function key) belong to the panel's controls, not to
+        // the window's shortcuts.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        const bool function = key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35;
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+            (!function || key->key() == Qt::Key_F2)) {
             event->accept();
             return true;
         }

@@ -16,8 +16,6 @@
 #include <map>
 #include <memory>
 
-
-
 namespace menuloom::ui {
 
 class TfrmFont;
