@@ -10,6 +10,7 @@
 #include "modaldriver.h"
 #include "model/paramtable.h"
 #include "testsupport.h"
+#include "ui/props/valueeditors.h"
 
 #include <QAction>
 #include <QCheckBox>

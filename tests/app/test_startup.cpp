@@ -10,6 +10,7 @@
 #include "app/tfrmsplash.h"
 #include "modaldriver.h"
 #include "testsupport.h"
+#include "widgets/backgroundtile.h"
 
 #include <QAction>
 #include <QApplication>
