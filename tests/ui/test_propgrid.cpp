@@ -701,7 +701,8 @@ private slots:
             w.editors().hideValueEditor();
         }
         // Opened from the keyboard: the focused control must show.
-        for (const char* name : {"isHorizontal", "menuBackColor", "fontDecoration", "itemAlign"}) {
+        for (const char* name :
+             {"isHorizontal", "menuBackColor", "fontDecoration", "itemAlign", "transparency"}) {
             w.openByKeys(name);
             QVERIFY2(w.open(), name);
             if (std::string_view(name) == "fontDecoration")

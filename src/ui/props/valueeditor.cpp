@@ -27,6 +27,7 @@ QFrame[editorPanel="true"] QPushButton:focus { border: 2px solid #1f5fcf; }
 QFrame[editorPanel="true"] QListWidget { border: 1px solid #c3ccd8; }
 QFrame[editorPanel="true"] QListWidget:focus { border: 2px solid #1f5fcf; }
 QFrame[editorPanel="true"] QLineEdit { min-height: 14px; padding: 0 3px; }
+QFrame[editorPanel="true"] QSlider:focus { border: 1px solid #1f5fcf; border-radius: 2px; }
 )";
 
 } // namespace
