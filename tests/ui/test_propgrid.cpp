@@ -429,6 +429,13 @@ private slots:
         QTest::mouseClick(w.editors().widget<QPushButton>("spdPercentsOk"), Qt::LeftButton);
         QVERIFY(!w.open());
 
+        // A press anywhere else in the main window closes an open panel, storing nothing.
+        w.clickButton("posY");
+        QVERIFY(w.open());
+        const QPoint note = w.frm->mmNote->mapTo(w.frm.get(), QPoint(5, 5));
+        QTest::mouseClick(w.frm->windowHandle(), Qt::LeftButton, {}, note);
+        QVERIFY(!w.open());
+
         // A change from elsewhere (an undo) closes an open panel.
         w.clickButton("posY");
         QVERIFY(w.open());
