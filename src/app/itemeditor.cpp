@@ -7,7 +7,9 @@
 #include "widgets/conversions.h"
 #include "widgets/imagepicker.h"
 #include "widgets/targetlist.h"
+#include "widgets/typingsession.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -16,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,7 +45,7 @@ public:
         switch (event->type()) {
         case QEvent::FocusIn:
             edit->setProperty(kRestore, edit->text());
-            newSession(edit);
+            widgets::startTypingSession(edit);
             return false;
         case QEvent::ShortcutOverride: {
             // Keep Enter and Escape for the field even when a window shortcut uses them.
@@ -58,14 +61,14 @@ public:
             if (isEnter(key)) {
                 edit->setProperty(kRestore, edit->text());
                 edit->selectAll();
-                newSession(edit);
+                widgets::startTypingSession(edit);
                 return true;
             }
             if (key->key() == Qt::Key_Escape) {
                 // Written back within the session, so that typing and its restore cancel out.
                 edit->setText(edit->property(kRestore).toString());
                 edit->selectAll();
-                newSession(edit);
+                widgets::startTypingSession(edit);
                 return true;
             }
             return false;
@@ -76,10 +79,6 @@ public:
     }
 
     static constexpr const char* kRestore = "restoreText";
-    // The typing session of a field: its edits merge into one undo step.
-    static constexpr const char* kSession = "typingSession";
-    static void newSession(QLineEdit* edit) { edit->setProperty(kSession, Document::newSession()); }
-    static int session(const QLineEdit* edit) { return edit->property(kSession).toInt(); }
 
 private:
     static bool isEnter(const QKeyEvent* key) {
@@ -401,7 +400,7 @@ void ItemEditor::Private::selectionChanged() {
     for (QLineEdit* e : {eItemCaption, eItemLink, eItemImg1, eItemImg2, eItemTarget, eItemTip}) {
         if (e->hasFocus()) {
             e->setProperty(FieldKeys::kRestore, e->text());
-            FieldKeys::newSession(e);
+            widgets::startTypingSession(e);
         }
     }
 }
@@ -420,7 +419,7 @@ void ItemEditor::Private::writeField(QLineEdit* edit) {
     if (!node)
         return;
     const std::string text = toModel(edit->text());
-    const int session = FieldKeys::session(edit);
+    const int session = widgets::typingSession(edit);
     if (edit == eItemCaption)
         document.renameItem(node, text, session);
     else if (edit == eItemLink)
@@ -609,6 +608,40 @@ bool ItemEditor::selectItemAt(std::span<const int> rows) {
 
 QTreeView* ItemEditor::treeView() const {
     return d->tree;
+}
+
+void ItemEditor::addEditActions(QMenu* menu) {
+    menu->addSeparator();
+    // Each runs what its button runs, so a key makes the same undo step as a click.
+    auto add = [&](const char* name, const QString& caption, const QKeySequence& keys,
+                   Qt::ShortcutContext context, QWidget* where, auto&& run) {
+        QAction* action = menu->addAction(caption, this, run);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(context);
+        if (where)
+            where->addAction(action);
+        return action;
+    };
+    const auto area = Qt::WidgetWithChildrenShortcut;
+    add("actDeleteItem", tr("Delete Item"), QKeySequence::Delete, area, this,
+        [this] { d->spdDeleteItemClick(); });
+    add("actInsertItem", tr("Insert Item"), QKeySequence(Qt::Key_Insert), area, this,
+        [this] { d->spdInsertItemClick(); });
+    add("actMoveItemUp", tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), area, this,
+        [this] { d->spdItemMoveUpClick(); });
+    add("actMoveItemDown", tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), area, this,
+        [this] { d->spdItemMoveDownClick(); });
+    // Text fields keep their own copy and paste: these two act only in the tree.
+    add("actCopyItem", tr("Copy Item"), QKeySequence::Copy, Qt::WidgetShortcut, d->tree,
+        [this] { d->spdCopyItemClick(); });
+    add("actPasteItem", tr("Paste Item"), QKeySequence::Paste, Qt::WidgetShortcut, d->tree,
+        [this] { d->spdPasteItemClick(); });
+    add("actEditItemText", tr("Edit Item Text"), QKeySequence(Qt::Key_F2), Qt::WindowShortcut,
+        nullptr, [this] {
+            d->eItemCaption->setFocus(Qt::ShortcutFocusReason);
+            d->eItemCaption->selectAll();
+        });
 }
 
 } // namespace menuloom::app

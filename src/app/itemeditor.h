@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 
+class QMenu;
 class QTreeView;
 
 namespace menuloom::doc {
@@ -39,6 +40,10 @@ public:
     // selected anew) when there is no such item.
     bool selectItemAt(std::span<const int> rows);
     QTreeView* treeView() const;
+    // Adds the item operations to `menu` with their keys: Delete, Insert, Ctrl+Up and Ctrl+Down
+    // while the focus is in the item area, Ctrl+C and Ctrl+V while it is in the tree, and F2 to
+    // the "Text:" field anywhere in the window.
+    void addEditActions(QMenu* menu);
 
 private:
     struct Private;

@@ -469,6 +469,7 @@ void Tfrm::buildMenus() {
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     edit->addAction(actUndo);
     edit->addAction(actRedo);
+    itemEditor_->addEditActions(edit);
 
     QMenu* projectMenu = menuBar()->addMenu(QStringLiteral("Project"));
     actFullscreen = projectMenu->addAction(QStringLiteral("Fullscreen preview..."), this,

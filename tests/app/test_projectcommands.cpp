@@ -11,6 +11,7 @@
 #include "model/paramtable.h"
 #include "ui/props/valueeditors.h"
 #include "testsupport.h"
+#include "ui/props/valueeditors.h"
 
 #include <QAction>
 #include <QCheckBox>

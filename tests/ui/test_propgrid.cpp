@@ -2,6 +2,7 @@
 // clicks at the real value-button coordinates, keys, the pointer leaving a pop-up.
 
 #include "app/appstyle.h"
+#include "app/itemeditor.h"
 #include "app/tfrm.h"
 #include "doc/document.h"
 #include "fakeprompter.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTreeView>
 #include <QUndoStack>
 
 using namespace menuloom;
@@ -91,9 +93,39 @@ struct Window {
     }
     QWidget* open() { return editors().openEditor(); }
     QUndoStack& undo() { return *document.undoStack(); }
+    // A key pressed where the keyboard focus is, as a person presses it.
+    static void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, key, mods);
+    }
+    // From the filter field: types `name`, tabs into the grid (on the first matching row) and
+    // opens that row's editor with `key`.
+    void openByKeys(const char* name, Qt::Key key = Qt::Key_Return,
+                    Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        // The offscreen platform does not hand activation back after a dialog by itself.
+        if (!frm->isActiveWindow()) {
+            frm->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        }
+        frm->eFilter->setFocus();
+        QTRY_VERIFY(frm->eFilter->hasFocus());
+        press(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), name);
+        press(Qt::Key_Tab);
+        QTRY_VERIFY(grid().hasFocus());
+        QCOMPARE(grid().currentIndex().row(), row(name));
+        press(key, mods);
+    }
+    // The editor is closed and the focus is back on `name`'s row of the grid.
+    void checkBackOnRow(const char* name) {
+        QTRY_VERIFY(!open());
+        QTRY_VERIFY(grid().hasFocus());
+        QCOMPARE(grid().currentIndex().row(), row(name));
+    }
     // Types into the number field and presses Enter.
     void typeInt(const QString& typed) {
-        QLineEdit* e = editors().eInt;
+        QLineEdit* e = editors().widget<QLineEdit>("eInt");
         e->selectAll();
         QTest::keyClicks(e, typed);
         QTest::keyClick(e, Qt::Key_Return);
@@ -161,11 +193,14 @@ private slots:
                  QString("Menu X-coordinate.\nMenu must have absolutePos=True."));
         QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(c.left() + 8, c.center().y()));
         QVERIFY(!w.open());
-        // Keys move the selection and the hint; no key opens an editor.
+        // Keys move the selection and the hint; Enter opens the selected row's editor.
         QTest::keyClick(&g, Qt::Key_Down);
         QCOMPARE(g.currentRow(), w.row("posY"));
         QVERIFY(w.frm->mmNote->toPlainText().startsWith("Menu Y-coordinate."));
+        QVERIFY(!w.open());
         QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlInt"));
+        QTest::keyClick(w.editors().widget<QLineEdit>("eInt"), Qt::Key_Escape);
         QVERIFY(!w.open());
 
         // The filter shows the rows whose name holds the text, in any case.
@@ -190,8 +225,8 @@ private slots:
         Window w;
         w.setValue("itemBorderWidth", [](auto& v) { v.value = 3; });
         w.clickButton("itemBorderWidth");
-        QCOMPARE(w.open(), w.editors().pnlInt);
-        QLineEdit* e = w.editors().eInt;
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlInt"));
+        QLineEdit* e = w.editors().widget<QLineEdit>("eInt");
         QTRY_VERIFY(e->hasFocus());
         QCOMPARE(e->text(), QString("3"));
         // Letters never reach the field.
@@ -204,14 +239,14 @@ private slots:
         QCOMPARE(w.prompter.messages[0].text, QString("Value must be >= 0"));
         QCOMPARE(e->text(), QString("3"));
         QCOMPARE(e->selectedText(), QString("3"));
-        QCOMPARE(w.open(), w.editors().pnlInt);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlInt"));
         QTest::keyClick(e, Qt::Key_Escape);
         QVERIFY(!w.open());
         QCOMPARE(w.param("itemBorderWidth").value, 3);
 
         // Percentages where the parameter takes them.
         w.clickButton("menuWidth");
-        QCOMPARE(w.editors().eInt->text(), QString("0%"));
+        QCOMPARE(w.editors().widget<QLineEdit>("eInt")->text(), QString("0%"));
         w.typeInt("80");
         QCOMPARE(w.param("menuWidth").value, 80);
         QCOMPARE(w.param("menuWidth").boolValue, uint8_t(1));
@@ -222,9 +257,9 @@ private slots:
         QCOMPARE(w.cellText("menuWidth"), QString("80%"));
         w.clickButton("menuWidth");
         w.typeInt("-80%");
-        QCOMPARE(w.editors().eInt->text(), QString("80")); // refused silently
+        QCOMPARE(w.editors().widget<QLineEdit>("eInt")->text(), QString("80")); // refused silently
         QCOMPARE(w.prompter.messages.size(), 1);
-        QTest::keyClick(w.editors().eInt, Qt::Key_Escape);
+        QTest::keyClick(w.editors().widget<QLineEdit>("eInt"), Qt::Key_Escape);
 
         w.clickButton("posX");
         w.typeInt("5%");
@@ -241,8 +276,8 @@ private slots:
         QCOMPARE(w.param("posX").value, -12);
 
         // Leaving the field keeps the old value.
-        w.editors().eInt->selectAll();
-        QTest::keyClicks(w.editors().eInt, "44");
+        w.editors().widget<QLineEdit>("eInt")->selectAll();
+        QTest::keyClicks(w.editors().widget<QLineEdit>("eInt"), "44");
         w.frm->eFilter->setFocus();
         QTRY_VERIFY(!w.open());
         QCOMPARE(w.param("posX").value, -12);
@@ -265,39 +300,47 @@ private slots:
         QCOMPARE(w.param("menuBackColor").num, 0x8000FF);
         // A set colour: the Clear/Select panel; Select is preset with the colour.
         w.clickButton("menuBackColor");
-        QCOMPARE(w.open(), w.editors().pnlColor);
-        QTest::mouseClick(w.editors().spdColorSelect, Qt::LeftButton);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlColor"));
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdColorSelect"), Qt::LeftButton);
         QCOMPARE(w.prompter.colorRequests.last(), std::optional<QColor>(QColor(255, 0, 128)));
-        QCOMPARE(w.open(), w.editors().pnlColor); // cancelled: the panel stays
-        QTest::mouseClick(w.editors().spdColorClear, Qt::LeftButton);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlColor")); // cancelled: the panel stays
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdColorClear"), Qt::LeftButton);
         QCOMPARE(w.param("menuBackColor").num, -1);
         QVERIFY(!w.open());
 
         // fontDecoration: the second row, "underline", "Ok".
         w.clickButton("fontDecoration");
-        QCOMPARE(w.open(), w.editors().pnlFontDecorArray);
-        QListWidget* decor = w.editors().lbFontDecorArray;
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlFontDecorArray"));
+        QListWidget* decor = w.editors().widget<QListWidget>("lbFontDecorArray");
         QTRY_VERIFY(decor->hasFocus());
         QCOMPARE(decor->currentRow(), 0);
         QTest::keyClick(decor, Qt::Key_Down);
         QCOMPARE(decor->currentRow(), 1);
-        w.editors().pnlFontDecorArray->findChild<QPushButton*>("spdDecor1")->click();
+        w.editors()
+            .widget<QFrame>("pnlFontDecorArray")
+            ->findChild<QPushButton*>("spdDecor1")
+            ->click();
         QCOMPARE(decor->item(1)->text(), QString("underline"));
-        QTest::mouseClick(w.editors().spdFontDecorOk, Qt::LeftButton);
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdFontDecorOk"), Qt::LeftButton);
         QVERIFY(!w.open());
         QCOMPARE(w.param("fontDecoration").intList, std::vector<int32_t>({0, 1}));
 
         // itemBorderStyle: "dotted" stores 0, "none" stores -1, shown as "none". One opening is
         // one step, and one that ends where it began leaves none.
         w.clickButton("itemBorderStyle");
-        auto* none = w.editors().pnlBorderStyle->findChild<QPushButton*>("spdBorderStyle0");
-        auto* dotted = w.editors().pnlBorderStyle->findChild<QPushButton*>("spdBorderStyle1");
+        auto* none = w.editors()
+                         .widget<QFrame>("pnlBorderStyle")
+                         ->findChild<QPushButton*>("spdBorderStyle0");
+        auto* dotted = w.editors()
+                           .widget<QFrame>("pnlBorderStyle")
+                           ->findChild<QPushButton*>("spdBorderStyle1");
         dotted->click();
         QCOMPARE(w.param("itemBorderStyle").intList[0], 0);
         none->click();
         QCOMPARE(w.param("itemBorderStyle").intList[0], -1);
-        QCOMPARE(w.editors().lbBorderStyle->item(0)->text(), QString("none"));
-        QTest::keyClick(w.editors().lbBorderStyle, Qt::Key_Escape);
+        QCOMPARE(w.editors().widget<QListWidget>("lbBorderStyle")->item(0)->text(),
+                 QString("none"));
+        QTest::keyClick(w.editors().widget<QListWidget>("lbBorderStyle"), Qt::Key_Escape);
         QVERIFY(!w.open());
         QCOMPARE(w.undo().undoText(), QString("fontDecoration"));
         w.undo().undo();
@@ -306,11 +349,12 @@ private slots:
         // Colour list: Select stores into the selected row at once; the list stays.
         w.clickButton("fontColor");
         w.prompter.colors.enqueue(QColor(0, 0, 255));
-        QTest::mouseClick(w.editors().spdColorArraySelect, Qt::LeftButton);
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdColorArraySelect"), Qt::LeftButton);
         QCOMPARE(w.param("fontColor").intList[0], 0xFF0000);
-        QCOMPARE(w.editors().lbColorArray->item(0)->text(), QString("#0000FF"));
-        QCOMPARE(w.open(), w.editors().pnlColorArray);
-        QTest::mouseClick(w.editors().spdColorArrayOk, Qt::LeftButton);
+        QCOMPARE(w.editors().widget<QListWidget>("lbColorArray")->item(0)->text(),
+                 QString("#0000FF"));
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlColorArray"));
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdColorArrayOk"), Qt::LeftButton);
         QCOMPARE(w.cellText("fontColor"), QString("[#0000FF, \"\"]"));
     }
 
@@ -318,35 +362,36 @@ private slots:
         Window w;
         // True/False: the current value's button is pressed and lies over the row.
         w.clickButton("isHorizontal");
-        QCOMPARE(w.open(), w.editors().pnlBool);
-        QVERIFY(w.editors().spdBoolFalse->isChecked() && !w.editors().spdBoolTrue->isChecked());
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlBool"));
+        QVERIFY(w.editors().widget<QPushButton>("spdBoolFalse")->isChecked() &&
+                !w.editors().widget<QPushButton>("spdBoolTrue")->isChecked());
         const QRect cell = w.cell("isHorizontal");
         const QPoint rowMiddle = w.grid().viewport()->mapTo(w.frm.get(), cell.center());
-        QPushButton* falseButton = w.editors().spdBoolFalse;
+        QPushButton* falseButton = w.editors().widget<QPushButton>("spdBoolFalse");
         QVERIFY(QRect(falseButton->mapTo(w.frm.get(), QPoint()), falseButton->size())
                     .contains(rowMiddle));
         // Leaving it with the pointer closes it 50 ms later, storing nothing.
-        QTest::mouseMove(w.editors().spdBoolTrue);
+        QTest::mouseMove(w.editors().widget<QPushButton>("spdBoolTrue"));
         QTest::mouseMove(w.frm->mmNote, QPoint(5, 5));
         QVERIFY(w.editors().timerHide().isActive());
         QCOMPARE(w.editors().timerHide().interval(), 50);
         QTRY_VERIFY_WITH_TIMEOUT(!w.open(), 2000);
         QCOMPARE(w.param("isHorizontal").boolValue, uint8_t(0));
         w.clickButton("isHorizontal");
-        QTest::mouseClick(w.editors().spdBoolTrue, Qt::LeftButton);
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdBoolTrue"), Qt::LeftButton);
         QCOMPARE(w.param("isHorizontal").boolValue, uint8_t(1));
         QVERIFY(!w.open());
 
         // Alignment: "Center" stores 1.
         w.clickButton("itemAlign");
-        QVERIFY(!w.editors().spdAlignLeft->isChecked());
-        QTest::mouseClick(w.editors().spdAlignCenter, Qt::LeftButton);
+        QVERIFY(!w.editors().widget<QPushButton>("spdAlignLeft")->isChecked());
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdAlignCenter"), Qt::LeftButton);
         QCOMPARE(w.param("itemAlign").num, 1);
 
         // statusString: "..." asks for a text; choosing "text" later keeps that text stored.
         w.clickButton("statusString");
-        QCOMPARE(w.open(), w.editors().pnlStrs);
-        QListWidget* list = w.editors().lbStrs;
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlStrs"));
+        QListWidget* list = w.editors().widget<widgets::TargetList>("lbStrs");
         QTRY_VERIFY(list->hasFocus());
         QCOMPARE(list->currentRow(), 0);
         bool asked = false;
@@ -363,15 +408,15 @@ private slots:
         QVERIFY(!w.open());
         QCOMPARE(w.cellText("statusString"), QString("hello"));
         w.clickButton("statusString");
-        QCOMPARE(w.editors().lbStrs->currentRow(), 2);
-        w.editors().lbStrs->setCurrentRow(1);
+        QCOMPARE(w.editors().widget<widgets::TargetList>("lbStrs")->currentRow(), 2);
+        w.editors().widget<widgets::TargetList>("lbStrs")->setCurrentRow(1);
         QCOMPARE(w.cellText("statusString"), QString("text"));
         QCOMPARE(w.param("statusString").text, std::string("hello"));
 
         // Transparency: each move stores; a drag is one step.
         w.clickButton("transparency");
-        QSlider* bar = w.editors().tbPercents;
-        QCOMPARE(w.open(), w.editors().pnlPercents);
+        QSlider* bar = w.editors().widget<QSlider>("tbPercents");
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlPercents"));
         QTRY_VERIFY2(bar->hasFocus(), QApplication::focusWidget()
                                           ? qPrintable(QApplication::focusWidget()->objectName())
                                           : "none");
@@ -379,9 +424,16 @@ private slots:
         QTest::keyClick(bar, Qt::Key_Left);
         QTest::keyClick(bar, Qt::Key_PageDown);
         QCOMPARE(w.param("transparency").value, 94);
-        QCOMPARE(w.editors().lblPercentsValue->text(), QString("94%"));
+        QCOMPARE(w.editors().widget<QLabel>("lblPercentsValue")->text(), QString("94%"));
         QCOMPARE(w.undo().index(), before + 1);
-        QTest::mouseClick(w.editors().spdPercentsOk, Qt::LeftButton);
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdPercentsOk"), Qt::LeftButton);
+        QVERIFY(!w.open());
+
+        // A press anywhere else in the main window closes an open panel, storing nothing.
+        w.clickButton("posY");
+        QVERIFY(w.open());
+        const QPoint note = w.frm->mmNote->mapTo(w.frm.get(), QPoint(5, 5));
+        QTest::mouseClick(w.frm->windowHandle(), Qt::LeftButton, {}, note);
         QVERIFY(!w.open());
 
         // A change from elsewhere (an undo) closes an open panel.
@@ -404,8 +456,8 @@ private slots:
         QCOMPARE(w.prompter.fileRequests.last().title, QString("Select image..."));
         // With a path: the panel; typing is stored on Enter, exactly as typed.
         w.clickButton("blankImage");
-        QCOMPARE(w.open(), w.editors().pnlImg);
-        QLineEdit* e = w.editors().eImg;
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlImg"));
+        QLineEdit* e = w.editors().widget<QLineEdit>("eImg");
         QTRY_VERIFY(e->hasFocus());
         e->selectAll();
         QTest::keyClicks(e, " x.gif");
@@ -413,12 +465,211 @@ private slots:
         QCOMPARE(w.param("blankImage").text, std::string(" x.gif"));
         // Clear empties at once and the panel stays; Escape leaves.
         w.clickButton("blankImage");
-        QTest::mouseClick(w.editors().spdImgClear, Qt::LeftButton);
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdImgClear"), Qt::LeftButton);
         QCOMPARE(w.param("blankImage").text, std::string());
-        QCOMPARE(w.open(), w.editors().pnlImg);
-        QTest::keyClick(w.editors().eImg, Qt::Key_Escape);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlImg"));
+        QTest::keyClick(w.editors().widget<QLineEdit>("eImg"), Qt::Key_Escape);
         QVERIFY(!w.open());
         QCOMPARE(w.cellText("blankImage"), QString("[empty]"));
+    }
+
+    // Every kind opens from the keyboard exactly as from its value button, with the focus in it.
+    void everyKindOpensFromTheKeyboard() {
+        Window w;
+        w.setValue("menuBackColor", [](auto& v) { v.num = 0x336699; });
+        w.setValue("moveImage", [](auto& v) { v.text = "img/move.gif"; });
+        const std::pair<const char*, const char*> panels[] = {
+            {"isHorizontal", "spdBoolFalse"},
+            {"posX", "eInt"},
+            {"moveImage", "eImg"},
+            {"menuBackColor", "spdColorSelect"},
+            {"fontColor", "lbColorArray"},
+            {"fontDecoration", "lbFontDecorArray"},
+            {"itemBorderStyle", "lbBorderStyle"},
+            {"itemAlign", "spdAlignLeft"},
+            {"transparency", "tbPercents"},
+            {"transition", "tbTransition"},
+            {"statusString", "lbStrs"}};
+        const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_F2, Qt::Key_Space};
+        int k = 0;
+        for (const auto& [name, control] : panels) {
+            const Qt::Key key = keys[k++ % 3];
+            w.openByKeys(name, key);
+            QVERIFY2(w.open(), name);
+            QTRY_VERIFY2(w.editors().widget<QWidget>(control)->hasFocus(), name);
+            Window::press(Qt::Key_Escape);
+            w.checkBackOnRow(name);
+        }
+        w.openByKeys("posY", Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlInt"));
+        Window::press(Qt::Key_Escape);
+        // The font and image-list dialogs.
+        for (const auto& [name, dialog] :
+             {std::pair<const char*, QWidget*>{"fontStyle", w.font.get()},
+              {"itemBackImage", w.images.get()}}) {
+            QWidget* shown = nullptr;
+            app::testing::onNextModal([&](QWidget* modal) {
+                shown = modal;
+                modal->close();
+            });
+            w.openByKeys(name);
+            QCOMPARE(shown, dialog);
+        }
+        // A colour's "Clear" and "Select..." are reached with Tab; Tab stays in the panel.
+        w.openByKeys("menuBackColor");
+        auto* select = w.editors().widget<QPushButton>("spdColorSelect");
+        auto* clear = w.editors().widget<QPushButton>("spdColorClear");
+        QTRY_VERIFY(select->hasFocus());
+        Window::press(Qt::Key_Tab);
+        QVERIFY(clear->hasFocus());
+        Window::press(Qt::Key_Tab);
+        QVERIFY(select->hasFocus());
+        Window::press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(clear->hasFocus());
+        // A pop-up that holds the keyboard focus stays when the pointer leaves it.
+        QTest::mouseMove(clear);
+        QTest::mouseMove(w.frm->mmNote, QPoint(5, 5));
+        QVERIFY(!w.editors().timerHide().isActive());
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlColor"));
+        Window::press(Qt::Key_Return);
+        QCOMPARE(w.param("menuBackColor").num, -1);
+        w.checkBackOnRow("menuBackColor");
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.param("menuBackColor").num, 0x336699);
+    }
+
+    // Changes made with keys only, each one undo step that Ctrl+Z takes back.
+    void changesByKeysAlone() {
+        Window w;
+        w.undo().clear();
+
+        // posX: 12.
+        w.openByKeys("posX");
+        QTRY_VERIFY(w.editors().widget<QLineEdit>("eInt")->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), "12");
+        Window::press(Qt::Key_Return);
+        QCOMPARE(w.param("posX").value, 12);
+        w.checkBackOnRow("posX");
+        // Escape stores nothing.
+        w.openByKeys("posX", Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), "77");
+        Window::press(Qt::Key_Escape);
+        w.checkBackOnRow("posX");
+        QCOMPARE(w.param("posX").value, 12);
+        QCOMPARE(w.undo().count(), 1);
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.param("posX").value, 0);
+
+        // isHorizontal: True (the focus starts on the pressed "False").
+        w.openByKeys("isHorizontal", Qt::Key_Space);
+        QTRY_VERIFY(w.editors().widget<QPushButton>("spdBoolFalse")->hasFocus());
+        Window::press(Qt::Key_Up);
+        QVERIFY(w.editors().widget<QPushButton>("spdBoolTrue")->hasFocus());
+        Window::press(Qt::Key_Space);
+        QCOMPARE(w.param("isHorizontal").boolValue, uint8_t(1));
+        w.checkBackOnRow("isHorizontal");
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.param("isHorizontal").boolValue, uint8_t(0));
+
+        // itemAlign: center.
+        const int32_t align = w.param("itemAlign").num;
+        w.openByKeys("itemAlign", Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(w.editors().widget<QPushButton>("spdAlignLeft")->hasFocus());
+        Window::press(Qt::Key_Right);
+        Window::press(Qt::Key_Return);
+        QCOMPARE(w.param("itemAlign").num, 1);
+        w.checkBackOnRow("itemAlign");
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.param("itemAlign").num, align);
+
+        // fontDecoration: the normal entry (row 0) underlined.
+        w.openByKeys("fontDecoration");
+        QTRY_VERIFY(w.editors().widget<QListWidget>("lbFontDecorArray")->hasFocus());
+        Window::press(Qt::Key_Tab);
+        QVERIFY(w.editors().widget<QPushButton>("spdDecor0")->hasFocus());
+        Window::press(Qt::Key_Right);
+        Window::press(Qt::Key_Space);
+        QCOMPARE(w.param("fontDecoration").intList, std::vector<int32_t>({1, 0}));
+        Window::press(Qt::Key_Escape);
+        w.checkBackOnRow("fontDecoration");
+        QCOMPARE(w.param("fontDecoration").intList, std::vector<int32_t>({1, 0}));
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.param("fontDecoration").intList, std::vector<int32_t>({0, 0}));
+
+        // transparency: stepped down to 5 (Page Down by 5, Left by 1), one step in all.
+        const int before = w.undo().index();
+        w.openByKeys("transparency");
+        QTRY_VERIFY(w.editors().widget<QSlider>("tbPercents")->hasFocus());
+        for (int i = 0; i < 18; ++i)
+            Window::press(Qt::Key_PageDown);
+        for (int i = 0; i < 5; ++i)
+            Window::press(Qt::Key_Left);
+        QCOMPARE(w.param("transparency").value, 5);
+        QCOMPARE(w.editors().widget<QLabel>("lblPercentsValue")->text(), QString("5%"));
+        Window::press(Qt::Key_Return);
+        w.checkBackOnRow("transparency");
+        QCOMPARE(w.undo().index(), before + 1);
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.param("transparency").value, 100);
+    }
+
+    // The item operations from the Edit menu's keys, each the same undo step as its button.
+    void itemTreeKeys() {
+        Window w;
+        app::ItemEditor* items = w.frm->itemEditor();
+        for (const char* b : {"spdAddItem", "spdAddItem", "spdAddItem"})
+            items->findChild<QPushButton*>(b)->click();
+        const model::ItemNode* root = w.project.items.root();
+        QCOMPARE(root->childCount(), 3);
+        for (int i = 0; i < 3; ++i)
+            w.document.renameItem(root->child(i), "item " + std::to_string(i));
+        w.undo().clear();
+        auto* tree = items->treeView();
+        auto captions = [root] {
+            QStringList all;
+            for (int i = 0; i < root->childCount(); ++i)
+                all << QString::fromStdString(root->child(i)->props().caption);
+            return all;
+        };
+        const QStringList start = captions();
+        items->selectItem(root->child(1));
+        tree->setFocus();
+        QTRY_VERIFY(tree->hasFocus());
+        auto undo = [&] {
+            Window::press(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(captions(), start);
+            items->selectItem(root->child(1));
+            tree->setFocus();
+            QTRY_VERIFY(tree->hasFocus());
+        };
+
+        Window::press(Qt::Key_Delete); // no question, as the button
+        QCOMPARE(root->childCount(), 2);
+        QCOMPARE(w.prompter.messages.size(), 0);
+        undo();
+        Window::press(Qt::Key_Insert);
+        QCOMPARE(root->childCount(), 4);
+        undo();
+        Window::press(Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(captions(), QStringList({start[1], start[0], start[2]}));
+        undo();
+        Window::press(Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(captions(), QStringList({start[0], start[2], start[1]}));
+        undo();
+        Window::press(Qt::Key_C, Qt::ControlModifier);
+        Window::press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(root->childCount(), 4);
+        undo();
+        // F2: the "Text:" field, its text selected; there Ctrl+V is the field's own.
+        Window::press(Qt::Key_F2);
+        auto* text = items->findChild<QLineEdit*>("eItemCaption");
+        QTRY_VERIFY(text->hasFocus());
+        QCOMPARE(text->selectedText(), start[1]);
+        Window::press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(root->childCount(), 3);
+        // The grid keeps F2 for its own editor.
+        w.openByKeys("posX", Qt::Key_F2);
+        QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlInt"));
     }
 
     // With MENULOOM_SHOT_DIR set: pictures of the grid showing every kind of value and of each
@@ -455,6 +706,17 @@ private slots:
                                      .adjusted(-8, -8, 8, 8);
             QVERIFY(w.frm->grab(around).save(dir + "/editor-" + name + ".png"));
             w.editors().hideValueEditor();
+        }
+        // Opened from the keyboard: the focused control must show.
+        for (const char* name :
+             {"isHorizontal", "menuBackColor", "fontDecoration", "itemAlign", "transparency"}) {
+            w.openByKeys(name);
+            QVERIFY2(w.open(), name);
+            if (std::string_view(name) == "fontDecoration")
+                Window::press(Qt::Key_Tab);
+            QVERIFY(w.frm->grab(w.open()->geometry().adjusted(-8, -24, 8, 24))
+                        .save(dir + "/keys-" + name + ".png"));
+            Window::press(Qt::Key_Escape);
         }
     }
 };

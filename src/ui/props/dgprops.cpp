@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -161,11 +162,58 @@ void DGProps::setFilter(const QString& text) {
         const QString name = fromModel(params[static_cast<std::size_t>(row)].name);
         setRowHidden(row, !wanted.isEmpty() && !name.contains(wanted, Qt::CaseInsensitive));
     }
+    // The keyboard's row is one that shows: the first match when the current one is hidden.
+    if (!currentIndex().isValid() || isRowHidden(currentIndex().row())) {
+        for (int row = 0; row < model_->rowCount(); ++row)
+            if (!isRowHidden(row)) {
+                setCurrentIndex(model_->index(row, 0));
+                break;
+            }
+    }
 }
 
 void DGProps::DGPropsSelectCell(int, int row) {
     currentRow_ = row;
     emit rowSelected(row);
+}
+
+namespace {
+
+// The keys that open the selected row's editor.
+bool isEditKey(const QKeyEvent* key) {
+    const auto mods = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+    case Qt::Key_Space:
+        return mods == Qt::NoModifier;
+    case Qt::Key_Down:
+        return mods == Qt::AltModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool DGProps::event(QEvent* event) {
+    // These keys open an editor here, before any window shortcut takes them.
+    if (event->type() == QEvent::ShortcutOverride && isEditKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+void DGProps::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    if (isEditKey(event) && current.isValid() && !isRowHidden(current.row())) {
+        scrollTo(current);
+        emit editRequested(current.row());
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void DGProps::mousePressEvent(QMouseEvent* event) {

@@ -60,10 +60,14 @@ signals:
     void valueButtonClicked(int row);
     // The selected row changed: its hint belongs in the hint box.
     void rowSelected(int row);
+    // Enter, F2, Space or Alt+Down on the selected `row`: open its editor with the focus in it.
+    void editRequested(int row);
     // A mouse press anywhere in the grid (the open editor closes first).
     void pressed();
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;

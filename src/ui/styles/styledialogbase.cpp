@@ -6,6 +6,7 @@
 #include "doc/prompter.h"
 #include "widgets/conversions.h"
 #include "widgets/imagepicker.h"
+#include "widgets/typingsession.h"
 
 #include <QAction>
 #include <QColor>
@@ -29,8 +30,6 @@ using widgets::pickImagePath;
 using widgets::toModel;
 
 namespace {
-
-constexpr const char* kSession = "typingSession";
 
 QPushButton* listButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -235,23 +234,23 @@ void StyleDialogBase::listChangedBehind() {
 
 void StyleDialogBase::renewSessions() {
     for (QLineEdit* edit : sessionEdits_)
-        edit->setProperty(kSession, doc::Document::newSession());
+        widgets::startTypingSession(edit);
 }
 
 void StyleDialogBase::trackSession(QLineEdit* edit) {
     sessionEdits_ << edit;
-    edit->setProperty(kSession, doc::Document::newSession());
+    widgets::startTypingSession(edit);
     edit->installEventFilter(this);
 }
 
 int StyleDialogBase::sessionOf(const QLineEdit* edit) {
-    return edit->property(kSession).toInt();
+    return widgets::typingSession(edit);
 }
 
 bool StyleDialogBase::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
-            edit->setProperty(kSession, doc::Document::newSession());
+            widgets::startTypingSession(edit);
     }
     return widgets::FramelessDialog::eventFilter(watched, event);
 }

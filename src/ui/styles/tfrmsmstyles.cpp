@@ -5,6 +5,7 @@
 #include "output/datawriter.h"
 #include "widgets/colorbutton.h"
 #include "widgets/conversions.h"
+#include "widgets/widthslider.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,8 +43,6 @@ enum Flag { kBorderColor, kBackColor, kBorderStyle, kBorderWidth, kBackImage };
 
 // By tag: border colour, back colour.
 constexpr int32_t TSmStyle::*kColors[2] = {&TSmStyle::menuBorderColor, &TSmStyle::menuBackColor};
-
-constexpr int kMaxBorderWidth = 50;
 
 } // namespace
 
@@ -97,20 +96,11 @@ QWidget* TfrmSmStyles::buildParameters() {
     connect(cbSmBorderStyle, &QComboBox::activated, this,
             [this](int row) { cbSmBorderStyleChange(row); });
 
-    tbSmWidth = new QSlider(Qt::Horizontal);
-    tbSmWidth->setObjectName(QStringLiteral("tbSmWidth"));
-    tbSmWidth->setAccessibleName(QStringLiteral("Border Width:"));
-    tbSmWidth->setRange(0, kMaxBorderWidth);
-    tbSmWidth->setPageStep(5);
-    tbSmWidth->setMinimumWidth(150);
-    lblSmWidth = new QLabel(QStringLiteral("0"));
-    lblSmWidth->setObjectName(QStringLiteral("lblSmWidth"));
-    lblSmWidth->setMinimumWidth(lblSmWidth->fontMetrics().horizontalAdvance("000"));
-    lblSmWidth->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const widgets::WidthSlider width = widgets::makeWidthSlider(
+        "tbSmWidth", "lblSmWidth", QStringLiteral("Border Width:"), widthSession_);
+    tbSmWidth = width.bar;
+    lblSmWidth = width.label;
     connect(tbSmWidth, &QSlider::valueChanged, this, [this](int v) { tbSmWidthChange(v); });
-    connect(tbSmWidth, &QSlider::sliderPressed, this,
-            [this] { widthSession_ = doc::Document::newSession(); });
-    connect(tbSmWidth, &QSlider::sliderReleased, this, [this] { widthSession_ = 0; });
 
     eSmBackImage = new QLineEdit;
     eSmBackImage->setObjectName(QStringLiteral("eSmBackImage"));

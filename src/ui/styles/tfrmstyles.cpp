@@ -6,6 +6,7 @@
 #include "ui/styles/tfrmfont.h"
 #include "widgets/colorbutton.h"
 #include "widgets/conversions.h"
+#include "widgets/widthslider.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -97,8 +98,6 @@ enum Flag {
     kArrowImageMain,
     kArrowImageSub
 };
-
-constexpr int kMaxBorderWidth = 50;
 
 template <std::size_t N>
 QComboBox* nameList(const char* name, const std::array<std::string_view, N>& names) {
@@ -201,20 +200,11 @@ QWidget* TfrmStyles::buildParameters() {
         connect(list, &QComboBox::activated, this,
                 [this, list](int row) { cbFontDecorNormalChange(list, row); });
 
-    tbWidthNormal = new QSlider(Qt::Horizontal);
-    tbWidthNormal->setObjectName(QStringLiteral("tbWidthNormal"));
-    tbWidthNormal->setAccessibleName(QStringLiteral("Width:"));
-    tbWidthNormal->setRange(0, kMaxBorderWidth);
-    tbWidthNormal->setPageStep(5);
-    tbWidthNormal->setMinimumWidth(150);
-    lblWidthNormal = new QLabel(QStringLiteral("0"));
-    lblWidthNormal->setObjectName(QStringLiteral("lblWidthNormal"));
-    lblWidthNormal->setMinimumWidth(lblWidthNormal->fontMetrics().horizontalAdvance("000"));
-    lblWidthNormal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const widgets::WidthSlider width = widgets::makeWidthSlider(
+        "tbWidthNormal", "lblWidthNormal", QStringLiteral("Width:"), widthSession_);
+    tbWidthNormal = width.bar;
+    lblWidthNormal = width.label;
     connect(tbWidthNormal, &QSlider::valueChanged, this, [this](int v) { verChange(v); });
-    connect(tbWidthNormal, &QSlider::sliderPressed, this,
-            [this] { widthSession_ = doc::Document::newSession(); });
-    connect(tbWidthNormal, &QSlider::sliderReleased, this, [this] { widthSession_ = 0; });
 
     // Two columns of groups, each group headed by its check box.
     auto column = [] {

@@ -1,0 +1,105 @@
+#include "ui/props/buttoneditors.h"
+
+#include "doc/prompter.h"
+#include "widgets/conversions.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace menuloom::ui {
+
+ChoiceEditor::ChoiceEditor(EditorHost& host, Spec spec)
+    : ValueEditor(host), spec_(std::move(spec)), panel_(panels::make(host.window(), spec_.panel)) {
+    auto* layout = new QBoxLayout(spec_.orientation == Qt::Vertical ? QBoxLayout::TopToBottom
+                                                                    : QBoxLayout::LeftToRight,
+                                  panel_);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(spec_.orientation == Qt::Vertical ? 0 : 1);
+    for (const auto& [name, caption] : spec_.buttons) {
+        QPushButton* b = panels::button(panel_, name, QString::fromLatin1(caption), true, true);
+        const int index = static_cast<int>(buttons_.size());
+        layout->addWidget(b);
+        connect(b, &QPushButton::clicked, this, [this, index] { choose(index); });
+        buttons_ << b;
+    }
+}
+
+void ChoiceEditor::open(bool byKeyboard) {
+    const int current = spec_.index(host_.param());
+    int dy = 0;
+    for (int i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->setChecked(i == current);
+        if (spec_.currentOverRow && i < current)
+            dy -= buttons_[i]->sizeHint().height();
+    }
+    host_.show(panel_, true, dy);
+    if (byKeyboard)
+        buttons_[qMax(0, current)]->setFocus(Qt::PopupFocusReason);
+}
+
+bool ChoiceEditor::key(QWidget*, QKeyEvent* event) {
+    return panels::buttonKeys(buttons_, event);
+}
+
+void ChoiceEditor::choose(int index) {
+    model::TPropType v = host_.param();
+    spec_.set(v, index);
+    host_.store(v);
+    host_.close();
+}
+
+ColorEditor::ColorEditor(EditorHost& host)
+    : ValueEditor(host), panel_(panels::make(host.window(), "pnlColor")),
+      clear_(panels::button(panel_, "spdColorClear", QStringLiteral("Clear"), false, true)),
+      select_(panels::button(panel_, "spdColorSelect", QStringLiteral("Select..."), false, true)) {
+    auto* layout = new QHBoxLayout(panel_);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(2);
+    layout->addWidget(clear_);
+    layout->addWidget(select_);
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        model::TPropType v = host_.param();
+        v.num = -1;
+        host_.store(v);
+        host_.close();
+    });
+    connect(select_, &QPushButton::clicked, this, &ColorEditor::pick);
+}
+
+void ColorEditor::open(bool byKeyboard) {
+    if (host_.param().num == -1) {
+        if (const auto color = host_.modal([this] { return host_.prompter().pickColor({}); })) {
+            model::TPropType v = host_.param();
+            v.num = widgets::colorValue(*color);
+            host_.store(v);
+        }
+        return;
+    }
+    host_.show(panel_, true);
+    if (byKeyboard)
+        select_->setFocus(Qt::PopupFocusReason);
+}
+
+bool ColorEditor::key(QWidget*, QKeyEvent* event) {
+    return panels::buttonKeys({clear_, select_}, event);
+}
+
+void ColorEditor::pick() {
+    const bool hadFocus = select_->hasFocus();
+    const auto color = host_.modal(
+        [this] { return host_.prompter().pickColor(panels::preset(host_.param().num)); });
+    if (!color) {
+        // The panel stays, and a keyboard user is back on "Select...".
+        if (hadFocus && host_.isOpen(panel_))
+            select_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    model::TPropType v = host_.param();
+    v.num = widgets::colorValue(*color);
+    host_.store(v);
+    host_.close();
+}
+
+} // namespace menuloom::ui
