@@ -1,5 +1,6 @@
 #include "app/itemeditor.h"
 
+#include "app/fieldkeys.h"
 #include "app/itemtreemodel.h"
 #include "app/itemtreeview.h"
 #include "doc/document.h"
@@ -30,63 +31,6 @@ using model::TreeOpResult;
 using widgets::fromModel;
 using widgets::TargetList;
 using widgets::toModel;
-
-namespace {
-
-// Enter and Escape in the item fields, and the text a field had when it got the focus.
-class FieldKeys : public QObject {
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (!edit)
-            return false;
-        switch (event->type()) {
-        case QEvent::FocusIn:
-            edit->setProperty(kRestore, edit->text());
-            widgets::startTypingSession(edit);
-            return false;
-        case QEvent::ShortcutOverride: {
-            // Keep Enter and Escape for the field even when a window shortcut uses them.
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (isEnter(key) || key->key() == Qt::Key_Escape) {
-                event->accept();
-                return true;
-            }
-            return false;
-        }
-        case QEvent::KeyPress: {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (isEnter(key)) {
-                edit->setProperty(kRestore, edit->text());
-                edit->selectAll();
-                widgets::startTypingSession(edit);
-                return true;
-            }
-            if (key->key() == Qt::Key_Escape) {
-                // Written back within the session, so that typing and its restore cancel out.
-                edit->setText(edit->property(kRestore).toString());
-                edit->selectAll();
-                widgets::startTypingSession(edit);
-                return true;
-            }
-            return false;
-        }
-        default:
-            return false;
-        }
-    }
-
-    static constexpr const char* kRestore = "restoreText";
-
-private:
-    static bool isEnter(const QKeyEvent* key) {
-        return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    }
-};
-
-} // namespace
 
 struct ItemEditor::Private {
     ItemEditor* q;

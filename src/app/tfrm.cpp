@@ -1,5 +1,7 @@
 #include "app/tfrm.h"
 
+#include "app/previewlayout.h"
+
 #include "app/apptitle.h"
 #include "app/checkspanel.h"
 #include "app/itemeditor.h"
@@ -11,7 +13,6 @@
 #include "ui/props/dgprops.h"
 #include "ui/props/valueeditors.h"
 #include "ui/styles/styledialogbase.h"
-#include "widgets/backgroundtile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,68 +46,6 @@
 namespace menuloom::app {
 
 namespace {
-
-// The window's background: the tile repeated.
-class Backdrop : public QWidget {
-public:
-    explicit Backdrop(QWidget* parent) : QWidget(parent), tile_(widgets::backgroundTile()) {}
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPainter p(this);
-        p.drawTiledPixmap(event->rect(), tile_, event->rect().topLeft());
-    }
-
-private:
-    QPixmap tile_;
-};
-
-// Lays out the preview browser: the whole panel, or a given width in its middle (a tablet's, a
-// phone's), always the panel's full height.
-class CentredLayout : public QLayout {
-public:
-    explicit CentredLayout(QWidget* parent) : QLayout(parent) {}
-    ~CentredLayout() override { delete item_; }
-
-    void setWidthLimit(int width) {
-        limit_ = width;
-        invalidate();
-    }
-
-    void addItem(QLayoutItem* item) override {
-        delete item_;
-        item_ = item;
-    }
-    int count() const override { return item_ ? 1 : 0; }
-    QLayoutItem* itemAt(int index) const override { return index == 0 ? item_ : nullptr; }
-    QLayoutItem* takeAt(int index) override {
-        if (index != 0)
-            return nullptr;
-        return std::exchange(item_, nullptr);
-    }
-    QSize sizeHint() const override { return withMargins(item_ ? item_->sizeHint() : QSize()); }
-    QSize minimumSize() const override {
-        return withMargins(item_ ? item_->minimumSize() : QSize());
-    }
-    void setGeometry(const QRect& rect) override {
-        QLayout::setGeometry(rect);
-        if (!item_)
-            return;
-        const QRect area = contentsRect();
-        const int width = limit_ > 0 ? qMin(limit_, area.width()) : area.width();
-        item_->setGeometry(
-            QRect(area.left() + (area.width() - width) / 2, area.top(), width, area.height()));
-    }
-
-private:
-    QSize withMargins(QSize size) const {
-        const QMargins m = contentsMargins();
-        return size.expandedTo(QSize(0, 0)) + QSize(m.left() + m.right(), m.top() + m.bottom());
-    }
-
-    QLayoutItem* item_ = nullptr;
-    int limit_ = 0;
-};
 
 QLabel* regionCaption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);

@@ -11,7 +11,6 @@
 #include "model/paramtable.h"
 #include "ui/props/valueeditors.h"
 #include "testsupport.h"
-#include "ui/props/valueeditors.h"
 
 #include <QAction>
 #include <QCheckBox>
