@@ -3,7 +3,7 @@
 # left out; the full runs stay manual.
 # Usage: cmake -DEXE=path/to/bench_x -P smoke.cmake
 execute_process(
-    COMMAND ${EXE} --benchmark_min_time=0 --benchmark_filter=-/([2-9][0-9][0-9][0-9]|[0-9][0-9][0-9][0-9][0-9]+)$
+    COMMAND ${EXE} --benchmark_min_time=0 "--benchmark_filter=-/([2-9][0-9][0-9][0-9]|[0-9][0-9][0-9][0-9][0-9]+)$"
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 message("${out}${err}")
 if(NOT rc EQUAL 0)

@@ -175,6 +175,7 @@ DesignerApp::~DesignerApp() {
     if (cross_ && cross_->parent())
         cross_->setParent(nullptr);
     build_.reset();
+    publish_.reset();
     recoveryWriter_.reset();
     recovery_.reset();
     about_.reset();

@@ -26,8 +26,7 @@ using app::testing::FakePrompter;
 namespace {
 
 // The realistic page of the importer's tests.
-const QString kSite =
-    QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../data/import/site.html");
+const QString kSite = QStringLiteral(MENULOOM_TEST_DATA "/import/site.html");
 
 struct Fixture {
     doc::Document document;
