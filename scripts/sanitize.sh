@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MENULOOM_ASAN_BUILD_DIR:-$root/build-asan}
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
-    export CCACHE_BASEDIR="$root"
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
