@@ -10,14 +10,15 @@
 
 namespace menuloom::ui {
 
-ChoiceEditor::ChoiceEditor(EditorHost& host, Spec spec)
-    : ValueEditor(host), spec_(std::move(spec)), panel_(panels::make(host.window(), spec_.panel)) {
-    auto* layout = new QBoxLayout(spec_.orientation == Qt::Vertical ? QBoxLayout::TopToBottom
-                                                                    : QBoxLayout::LeftToRight,
+ChoiceEditor::ChoiceEditor(EditorHost& host, Setup setup)
+    : ValueEditor(host), setup_(std::move(setup)),
+      panel_(panels::make(host.window(), setup_.panel)) {
+    auto* layout = new QBoxLayout(setup_.orientation == Qt::Vertical ? QBoxLayout::TopToBottom
+                                                                     : QBoxLayout::LeftToRight,
                                   panel_);
     layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(spec_.orientation == Qt::Vertical ? 0 : 1);
-    for (const auto& [name, caption] : spec_.buttons) {
+    layout->setSpacing(setup_.orientation == Qt::Vertical ? 0 : 1);
+    for (const auto& [name, caption] : setup_.buttons) {
         QPushButton* b = panels::button(panel_, name, QString::fromLatin1(caption), true, true);
         const int index = static_cast<int>(buttons_.size());
         layout->addWidget(b);
@@ -27,11 +28,11 @@ ChoiceEditor::ChoiceEditor(EditorHost& host, Spec spec)
 }
 
 void ChoiceEditor::open(bool byKeyboard) {
-    const int current = spec_.index(host_.param());
+    const int current = setup_.index(host_.param());
     int dy = 0;
     for (int i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->setChecked(i == current);
-        if (spec_.currentOverRow && i < current)
+        if (setup_.currentOverRow && i < current)
             dy -= buttons_[i]->sizeHint().height();
     }
     host_.show(panel_, true, dy);
@@ -45,7 +46,7 @@ bool ChoiceEditor::key(QWidget*, QKeyEvent* event) {
 
 void ChoiceEditor::choose(int index) {
     model::TPropType v = host_.param();
-    spec_.set(v, index);
+    setup_.set(v, index);
     host_.store(v);
     host_.close();
 }

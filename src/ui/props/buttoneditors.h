@@ -14,7 +14,7 @@ namespace menuloom::ui {
 class ChoiceEditor : public ValueEditor {
     Q_OBJECT
 public:
-    struct Spec {
+    struct Setup {
         const char* panel;
         Qt::Orientation orientation;
         // Object name and caption of each button, in the order of their values' indexes.
@@ -26,7 +26,7 @@ public:
         bool currentOverRow;
     };
 
-    ChoiceEditor(EditorHost& host, Spec spec);
+    ChoiceEditor(EditorHost& host, Setup setup);
 
     void open(bool byKeyboard) override;
     QFrame* panel() const override { return panel_; }
@@ -36,7 +36,7 @@ public:
 private:
     void choose(int index);
 
-    Spec spec_;
+    Setup setup_;
     QFrame* panel_;
     QList<QPushButton*> buttons_;
 };

@@ -73,42 +73,42 @@ bool storeEntry(EditorHost& host, int row, int32_t value) {
 
 } // namespace
 
-NamesListEditor::NamesListEditor(EditorHost& host, Spec spec)
-    : ValueEditor(host), spec_(spec), panel_(panels::make(host.window(), spec.panel)),
+NamesListEditor::NamesListEditor(EditorHost& host, Setup setup)
+    : ValueEditor(host), setup_(setup), panel_(panels::make(host.window(), setup.panel)),
       list_(new QListWidget(panel_)) {
-    if (spec_.ownWidth > 0)
-        panel_->setProperty("ownWidth", spec_.ownWidth);
-    list_->setObjectName(QString::fromLatin1(spec_.list));
+    if (setup_.ownWidth > 0)
+        panel_->setProperty("ownWidth", setup_.ownWidth);
+    list_->setObjectName(QString::fromLatin1(setup_.list));
     auto* layout = new QGridLayout(panel_);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
     // The buttons' grid starts right of the list, or below it.
-    const int top = spec_.listBeside ? 0 : 1;
-    const int left = spec_.listBeside ? 1 : 0;
-    if (spec_.listBeside) {
-        layout->addWidget(list_, 0, 0, spec_.okRow + 1, 1, Qt::AlignTop);
+    const int top = setup_.listBeside ? 0 : 1;
+    const int left = setup_.listBeside ? 1 : 0;
+    if (setup_.listBeside) {
+        layout->addWidget(list_, 0, 0, setup_.okRow + 1, 1, Qt::AlignTop);
         layout->setColumnStretch(0, 1);
     } else {
-        layout->addWidget(list_, 0, 0, 1, spec_.columns);
+        layout->addWidget(list_, 0, 0, 1, setup_.columns);
     }
-    for (int i = 0; i < static_cast<int>(spec_.names.size()); ++i) {
-        const std::string name = spec_.buttonPrefix + std::to_string(i);
+    for (int i = 0; i < static_cast<int>(setup_.names.size()); ++i) {
+        const std::string name = setup_.buttonPrefix + std::to_string(i);
         QPushButton* b = panels::button(panel_, name.c_str(),
-                                        fromModel(std::string(spec_.names[i])), false, true);
-        layout->addWidget(b, top + i / spec_.columns, left + i % spec_.columns);
-        const int32_t value = spec_.firstValue + i;
+                                        fromModel(std::string(setup_.names[i])), false, true);
+        layout->addWidget(b, top + i / setup_.columns, left + i % setup_.columns);
+        const int32_t value = setup_.firstValue + i;
         connect(b, &QPushButton::clicked, this, [this, value] { set(value); });
         buttons_ << b;
     }
-    QPushButton* ok = panels::button(panel_, spec_.ok, QStringLiteral("Ok"), false, true);
-    layout->addWidget(ok, spec_.okRow, left + spec_.okColumn);
+    QPushButton* ok = panels::button(panel_, setup_.ok, QStringLiteral("Ok"), false, true);
+    layout->addWidget(ok, setup_.okRow, left + setup_.okColumn);
     connect(ok, &QPushButton::clicked, this, [this] { host_.close(); });
     buttons_ << ok;
 }
 
 void NamesListEditor::open(bool) {
     fill();
-    host_.show(panel_, spec_.ownWidth == 0);
+    host_.show(panel_, setup_.ownWidth == 0);
     focusFirstRow(list_, host_.param());
 }
 
@@ -128,7 +128,7 @@ void NamesListEditor::fill() {
     const int current = list_->currentRow();
     list_->clear();
     for (int32_t entry : host_.param().intList)
-        list_->addItem(fromModel(std::string(spec_.name(entry))));
+        list_->addItem(fromModel(std::string(setup_.name(entry))));
     list_->setFixedHeight(list_->sizeHintForRow(0) * list_->count() + 4);
     list_->setCurrentRow(qMax(0, current));
 }

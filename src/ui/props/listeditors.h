@@ -20,7 +20,7 @@ namespace menuloom::ui {
 class NamesListEditor : public ValueEditor {
     Q_OBJECT
 public:
-    struct Spec {
+    struct Setup {
         const char* panel;
         const char* list;
         const char* buttonPrefix; // button i is named prefix + i
@@ -37,7 +37,7 @@ public:
         int okColumn;
     };
 
-    NamesListEditor(EditorHost& host, Spec spec);
+    NamesListEditor(EditorHost& host, Setup setup);
 
     void open(bool byKeyboard) override;
     QFrame* panel() const override { return panel_; }
@@ -47,7 +47,7 @@ private:
     void set(int32_t value);
     void fill();
 
-    Spec spec_;
+    Setup setup_;
     QFrame* panel_;
     QListWidget* list_;
     QList<QPushButton*> buttons_;

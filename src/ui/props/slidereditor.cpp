@@ -12,26 +12,26 @@
 
 namespace menuloom::ui {
 
-SliderEditor::SliderEditor(EditorHost& host, Spec spec)
-    : ValueEditor(host), spec_(spec), panel_(panels::make(host.window(), spec.panel)),
+SliderEditor::SliderEditor(EditorHost& host, Setup setup)
+    : ValueEditor(host), setup_(setup), panel_(panels::make(host.window(), setup.panel)),
       slider_(new QSlider(Qt::Horizontal, panel_)), value_(new QLabel(panel_)) {
-    if (spec_.ownWidth > 0)
-        panel_->setProperty("ownWidth", spec_.ownWidth);
-    slider_->setObjectName(QString::fromLatin1(spec_.slider));
-    slider_->setRange(0, spec_.maximum);
+    if (setup_.ownWidth > 0)
+        panel_->setProperty("ownWidth", setup_.ownWidth);
+    slider_->setObjectName(QString::fromLatin1(setup_.slider));
+    slider_->setRange(0, setup_.maximum);
     slider_->setSingleStep(1);
     slider_->setPageStep(5);
-    value_->setObjectName(QString::fromLatin1(spec_.label));
-    QPushButton* ok = panels::button(panel_, spec_.ok, QStringLiteral("Ok"), false, true);
-    if (!spec_.caption) {
-        value_->setMinimumWidth(value_->fontMetrics().horizontalAdvance(text(spec_.maximum)) + 4);
+    value_->setObjectName(QString::fromLatin1(setup_.label));
+    QPushButton* ok = panels::button(panel_, setup_.ok, QStringLiteral("Ok"), false, true);
+    if (!setup_.caption) {
+        value_->setMinimumWidth(value_->fontMetrics().horizontalAdvance(text(setup_.maximum)) + 4);
         auto* layout = new QHBoxLayout(panel_);
         layout->setContentsMargins(6, 3, 4, 3);
         layout->addWidget(slider_, 1);
         layout->addWidget(value_);
         layout->addWidget(ok);
     } else {
-        auto* caption = new QLabel(QString::fromLatin1(spec_.caption), panel_);
+        auto* caption = new QLabel(QString::fromLatin1(setup_.caption), panel_);
         caption->setBuddy(slider_);
         auto* layout = new QGridLayout(panel_);
         layout->setContentsMargins(6, 3, 4, 3);
@@ -62,7 +62,7 @@ void SliderEditor::open(bool) {
     filling_ = false;
     // A value read from a file may lie outside the track bar; the label says what it is.
     value_->setText(text(p.value));
-    host_.show(panel_, spec_.ownWidth == 0);
+    host_.show(panel_, setup_.ownWidth == 0);
     slider_->setFocus(Qt::PopupFocusReason);
 }
 
@@ -75,7 +75,7 @@ bool SliderEditor::key(QWidget*, QKeyEvent* event) {
 }
 
 QString SliderEditor::text(int value) const {
-    return QString::number(value) + QString::fromLatin1(spec_.suffix);
+    return QString::number(value) + QString::fromLatin1(setup_.suffix);
 }
 
 } // namespace menuloom::ui

@@ -12,7 +12,7 @@ namespace menuloom::ui {
 class SliderEditor : public ValueEditor {
     Q_OBJECT
 public:
-    struct Spec {
+    struct Setup {
         const char* panel;
         const char* slider;
         const char* label; // shows the value
@@ -23,7 +23,7 @@ public:
         const char* caption; // nullptr: one row of bar, value and "Ok"; else a caption row above
     };
 
-    SliderEditor(EditorHost& host, Spec spec);
+    SliderEditor(EditorHost& host, Setup setup);
 
     void open(bool byKeyboard) override;
     QFrame* panel() const override { return panel_; }
@@ -32,7 +32,7 @@ public:
 private:
     QString text(int value) const;
 
-    Spec spec_;
+    Setup setup_;
     QFrame* panel_;
     QSlider* slider_;
     QLabel* value_;

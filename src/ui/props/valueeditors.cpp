@@ -45,44 +45,44 @@ ValueEditors::ValueEditors(doc::Document& document, doc::Prompter& prompter, DGP
 
     add(ParamKind::Bool,
         std::make_unique<ChoiceEditor>(
-            *this, ChoiceEditor::Spec{"pnlBool",
-                                      Qt::Vertical,
-                                      {{"spdBoolTrue", "True"}, {"spdBoolFalse", "False"}},
-                                      &boolIndex,
-                                      [](model::TPropType& v, int i) { v.boolValue = i == 0; },
-                                      true}));
+            *this, ChoiceEditor::Setup{"pnlBool",
+                                       Qt::Vertical,
+                                       {{"spdBoolTrue", "True"}, {"spdBoolFalse", "False"}},
+                                       &boolIndex,
+                                       [](model::TPropType& v, int i) { v.boolValue = i == 0; },
+                                       true}));
     add(ParamKind::Alignment,
         std::make_unique<ChoiceEditor>(
-            *this, ChoiceEditor::Spec{"pnlAlign",
-                                      Qt::Horizontal,
-                                      {{"spdAlignLeft", "Left"},
-                                       {"spdAlignCenter", "Center"},
-                                       {"spdAlignRight", "Right"}},
-                                      [](const model::TPropType& p) { return p.num; },
-                                      [](model::TPropType& v, int i) { v.num = i; },
-                                      false}));
+            *this, ChoiceEditor::Setup{"pnlAlign",
+                                       Qt::Horizontal,
+                                       {{"spdAlignLeft", "Left"},
+                                        {"spdAlignCenter", "Center"},
+                                        {"spdAlignRight", "Right"}},
+                                       [](const model::TPropType& p) { return p.num; },
+                                       [](model::TPropType& v, int i) { v.num = i; },
+                                       false}));
     add(ParamKind::Int, std::make_unique<IntEditor>(*this));
     add(ParamKind::Img, std::make_unique<ImageEditor>(*this));
     add(ParamKind::Color, std::make_unique<ColorEditor>(*this));
     add(ParamKind::ColorArray, std::make_unique<ColorListEditor>(*this));
     add(ParamKind::FontDecorArray,
         std::make_unique<NamesListEditor>(
-            *this, NamesListEditor::Spec{"pnlFontDecorArray", "lbFontDecorArray", "spdDecor",
-                                         "spdFontDecorOk", 0, model::kDecorationNames, 0,
-                                         &model::decorationName, false, 2, 3, 1}));
+            *this, NamesListEditor::Setup{"pnlFontDecorArray", "lbFontDecorArray", "spdDecor",
+                                          "spdFontDecorOk", 0, model::kDecorationNames, 0,
+                                          &model::decorationName, false, 2, 3, 1}));
     add(ParamKind::BorderStyleArray,
         std::make_unique<NamesListEditor>(
-            *this, NamesListEditor::Spec{"pnlBorderStyle", "lbBorderStyle", "spdBorderStyle",
-                                         "spdBorderStyleOk", 300, model::kBorderStyleNames, -1,
-                                         &model::styleBorderStyleName, true, 3, 3, 2}));
+            *this, NamesListEditor::Setup{"pnlBorderStyle", "lbBorderStyle", "spdBorderStyle",
+                                          "spdBorderStyleOk", 300, model::kBorderStyleNames, -1,
+                                          &model::styleBorderStyleName, true, 3, 3, 2}));
     add(ParamKind::Percents,
         std::make_unique<SliderEditor>(
-            *this, SliderEditor::Spec{"pnlPercents", "tbPercents", "lblPercentsValue",
-                                      "spdPercentsOk", 100, "%", 230, nullptr}));
+            *this, SliderEditor::Setup{"pnlPercents", "tbPercents", "lblPercentsValue",
+                                       "spdPercentsOk", 100, "%", 230, nullptr}));
     add(ParamKind::Transition,
         std::make_unique<SliderEditor>(
-            *this, SliderEditor::Spec{"pnlTransition", "tbTransition", "lblTransitionValue",
-                                      "spdTransitionOk", 24, "", 0, "Transition ="}));
+            *this, SliderEditor::Setup{"pnlTransition", "tbTransition", "lblTransitionValue",
+                                       "spdTransitionOk", 24, "", 0, "Transition ="}));
     add(ParamKind::Strs, std::make_unique<StrsEditor>(*this, [this](int row, int index) {
             if (text_) {
                 text_->setParameter(row, index);

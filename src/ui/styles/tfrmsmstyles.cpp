@@ -27,12 +27,12 @@ using model::TSmStyle;
 
 namespace {
 
-struct FlagSpec {
+struct FlagEntry {
     const char* name;
     const char* caption;
     bool TSmStyle::*field;
 };
-constexpr FlagSpec kFlags[5] = {
+constexpr FlagEntry kFlags[5] = {
     {"cbBorderColor", "Border Color:", &TSmStyle::useMenuBorderColor},
     {"cbBackColor", "Back Color:", &TSmStyle::useMenuBackColor},
     {"cbBorderStyle", "Border Style:", &TSmStyle::useMenuBorderStyle},

@@ -28,7 +28,7 @@ using model::TStyle;
 
 namespace {
 
-struct ColorSpec {
+struct ColorEntry {
     const char* select;
     const char* clear;
     const char* group;
@@ -36,7 +36,7 @@ struct ColorSpec {
     int32_t TStyle::*field;
 };
 // By tag: font normal, font over, back normal, back over, border normal, border over.
-constexpr ColorSpec kColors[6] = {
+constexpr ColorEntry kColors[6] = {
     {"spdFontColorNormal", "spdFontColorNormalClear", "Font Colors",
      "Color Normal:", &TStyle::fontColorNormal},
     {"spdFontColorOver", "newSpd3", "Font Colors", "Color Over:", &TStyle::fontColorOver},
@@ -49,7 +49,7 @@ constexpr ColorSpec kColors[6] = {
      "Color Over:", &TStyle::itemBorderColorOver},
 };
 
-struct ImageSpec {
+struct ImageEntry {
     const char* edit;
     const char* select;
     const char* group;
@@ -57,7 +57,7 @@ struct ImageSpec {
     std::string TStyle::*field;
 };
 // By tag: back normal, back over, main arrow normal and over, sub arrow normal and over.
-constexpr ImageSpec kImages[6] = {
+constexpr ImageEntry kImages[6] = {
     {"eBackImageNormal", "newSpd14", "Item Back Image",
      "Image Normal:", &TStyle::itemBackImageNormal},
     {"eBackImageOver", "newSpd15", "Item Back Image", "Image Over:", &TStyle::itemBackImageOver},
@@ -69,12 +69,12 @@ constexpr ImageSpec kImages[6] = {
     {"eImageSubOver", "newSpd11", "Arrow Image Sub", "Image Over:", &TStyle::arrowImageSubOver},
 };
 
-struct FlagSpec {
+struct FlagEntry {
     const char* name;
     const char* caption;
     bool TStyle::*field;
 };
-constexpr FlagSpec kFlags[10] = {
+constexpr FlagEntry kFlags[10] = {
     {"cbFontStyle", "Font Style:", &TStyle::useFontStyle},
     {"cbFontColors", "Font Colors", &TStyle::useFontColor},
     {"cbFontDecors", "Font Decoration", &TStyle::useFontDecoration},
@@ -156,7 +156,7 @@ QWidget* TfrmStyles::buildParameters() {
     connect(spdFontStyle, &QPushButton::clicked, this, [this] { spdFontStyleClick(); });
 
     for (int tag = 0; tag < 6; ++tag) {
-        const ColorSpec& entry = kColors[tag];
+        const ColorEntry& entry = kColors[tag];
         const QString prefix =
             QStringLiteral("%1: %2 ").arg(latin(entry.group), latin(entry.label));
         auto* select = new ColorButton(QStringLiteral("Select..."));
@@ -173,7 +173,7 @@ QWidget* TfrmStyles::buildParameters() {
     }
 
     for (int tag = 0; tag < 6; ++tag) {
-        const ImageSpec& entry = kImages[tag];
+        const ImageEntry& entry = kImages[tag];
         auto* edit = new QLineEdit;
         edit->setObjectName(latin(entry.edit));
         const QString name = QStringLiteral("%1: %2").arg(latin(entry.group), latin(entry.label));
