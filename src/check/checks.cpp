@@ -1,6 +1,8 @@
 #include "check/checks.h"
 
 #include "check/contrast.h"
+#include "check/looks.h"
+#include "check/trim.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,18 +20,6 @@ using namespace model;
 namespace {
 
 constexpr std::string_view kStateNames[] = {"normal", "mouse-over"};
-
-bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 // The text compared for duplicates: without outer blanks, in lower case (ASCII and the Latin
 // letters of UTF-8's first two-byte block, which cover the single-byte files' texts).
@@ -88,52 +78,14 @@ bool fileOnDisk(const std::string& path) {
     return !ec && std::filesystem::exists(st) && !std::filesystem::is_directory(st);
 }
 
-int32_t pairEntry(const std::vector<int32_t>& list, int state) {
-    if (list.empty())
-        return -1;
-    const auto s = static_cast<std::size_t>(state);
-    return s < list.size() && list[s] != -1 ? list[s] : list[0];
-}
-
-std::string pairEntry(const std::vector<std::string>& list, int state) {
-    if (list.empty())
-        return {};
-    const auto s = static_cast<std::size_t>(state);
-    return s < list.size() && !list[s].empty() ? list[s] : list[0];
-}
-
 std::string inQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-// A colour or picture and where it was set (nothing: the engine's default).
-struct ColorPick {
-    int32_t color = -1;
-    std::optional<Place> from;
-};
-struct PicturePick {
-    std::string path;
-    std::optional<Place> from;
-};
-
-// What one state of one kind of item shows.
-struct Drawn {
-    std::optional<PicturePick> picture; // behind the text: no contrast to compute
-    Rgb text, back;
-    double ratio = 0, required = 0;
-    bool large = false;
-    std::optional<Place> textFrom, backFrom;
-};
-
 class Checker {
 public:
     Checker(const Project& project, const Options& options)
-        : p_(project), o_(options), fontColor_(project.param("fontColor")),
-          itemBackColor_(project.param("itemBackColor")),
-          itemBackImage_(project.param("itemBackImage")),
-          menuBackImage_(project.param("menuBackImage")),
-          menuBackColor_(project.param("menuBackColor")), fontStyle_(project.param("fontStyle")),
-          transparency_(project.param("transparency")) {}
+        : p_(project), o_(options), looks_(project) {}
 
     std::vector<Finding> run() {
         params();
@@ -348,124 +300,6 @@ private:
 
     // ----- contrast
 
-    ColorPick textColor(int look, int state) const {
-        if (look >= 0) {
-            const TStyle& st = p_.itemStyles.at(look);
-            if (st.useFontColor && st.fontColorNormal != -1 && st.fontColorOver != -1)
-                return {state ? st.fontColorOver : st.fontColorNormal, Place::ofItemStyle(look)};
-        }
-        const int32_t c = pairEntry(fontColor_.intList, state);
-        if (c != -1)
-            return {c, Place::ofParam("fontColor")};
-        return {};
-    }
-
-    ColorPick itemBack(int look, int state) const {
-        if (look >= 0) {
-            const TStyle& st = p_.itemStyles.at(look);
-            if (st.useItemBackColor && st.itemBackColorNormal != -1 && st.itemBackColorOver != -1)
-                return {state ? st.itemBackColorOver : st.itemBackColorNormal,
-                        Place::ofItemStyle(look)};
-        }
-        const int32_t c = pairEntry(itemBackColor_.intList, state);
-        if (c != -1)
-            return {c, Place::ofParam("itemBackColor")};
-        return {};
-    }
-
-    std::optional<PicturePick> itemPicture(int look, int state) const {
-        if (look >= 0) {
-            const TStyle& st = p_.itemStyles.at(look);
-            if (st.useItemBackImage && !st.itemBackImageNormal.empty() &&
-                !st.itemBackImageOver.empty())
-                return PicturePick{state ? st.itemBackImageOver : st.itemBackImageNormal,
-                                   Place::ofItemStyle(look)};
-        }
-        std::string path = pairEntry(itemBackImage_.strList, state);
-        if (!trimmed(path).empty())
-            return PicturePick{std::move(path), Place::ofParam("itemBackImage")};
-        return std::nullopt;
-    }
-
-    std::optional<PicturePick> boxPicture(int box) const {
-        if (box >= 0) {
-            const TSmStyle& st = p_.smStyles.at(box);
-            if (st.useMenuBackImage && !trimmed(st.menuBackImage).empty())
-                return PicturePick{st.menuBackImage, Place::ofSmStyle(box)};
-        }
-        const std::string& path = menuBackImage_.text;
-        if (!trimmed(path).empty())
-            return PicturePick{path, Place::ofParam("menuBackImage")};
-        return std::nullopt;
-    }
-
-    ColorPick boxBack(int box) const {
-        if (box >= 0) {
-            const TSmStyle& st = p_.smStyles.at(box);
-            if (st.useMenuBackColor && st.menuBackColor != -1)
-                return {st.menuBackColor, Place::ofSmStyle(box)};
-        }
-        const int32_t c = menuBackColor_.num;
-        if (c != -1)
-            return {c, Place::ofParam("menuBackColor")};
-        return {};
-    }
-
-    void font(int look, int& size, int& weight) const {
-        const TPropType& f = fontStyle_;
-        size = f.num;
-        weight = f.flag;
-        if (look >= 0 && p_.itemStyles.at(look).useFontStyle) {
-            size = p_.itemStyles.at(look).fontSize;
-            weight = p_.itemStyles.at(look).fontWeight;
-        }
-        // A size the browser refuses leaves the engine's default font.
-        if (size <= 0) {
-            size = engine::kFontSizePt;
-            weight = engine::kFontWeight;
-        }
-    }
-
-    // Opacity of what is drawn in a submenu; the bar is opaque.
-    double opacity(bool sub) const {
-        if (!sub)
-            return 1.0;
-        return std::clamp(transparency_.value, 0, 100) / 100.0;
-    }
-
-    Drawn draw(bool sub, int look, int box, int state, double alpha) const {
-        Drawn d;
-        if (auto pic = itemPicture(look, state)) {
-            d.picture = std::move(pic);
-            return d;
-        }
-        const ColorPick text = textColor(look, state);
-        d.textFrom = text.from;
-        d.text = text.from ? rgbOf(text.color) : engine::kTextColor;
-        const ColorPick back = itemBack(look, state);
-        if (back.from) {
-            d.back = rgbOf(back.color);
-            d.backFrom = back.from;
-        } else if (auto pic = boxPicture(sub ? box : -1)) {
-            d.picture = std::move(pic);
-            return d;
-        } else {
-            const ColorPick boxColor = boxBack(sub ? box : -1);
-            d.back = boxColor.from ? rgbOf(boxColor.color) : engine::kPageColor;
-            d.backFrom = boxColor.from;
-        }
-        d.text = blend(d.text, engine::kPageColor, alpha);
-        d.back = blend(d.back, engine::kPageColor, alpha);
-        d.ratio = contrastRatio(d.text, d.back);
-        int size = 0, weight = 0;
-        font(look, size, weight);
-        d.large = isLargeText(size, weight);
-        d.required = requiredRatio(size, weight);
-        return d;
-    }
-
-    static bool fails(const Drawn& d) { return d.ratio + 1e-9 < d.required; }
-
     std::string kindText(bool sub, int look, int box) const {
         std::string s = sub ? "Submenu items" : "Top-level items";
         if (look >= 0)
@@ -476,7 +310,7 @@ private:
     }
 
     // The place to fix: a style that sets a colour first, then the parameter that sets one.
-    static Place placeOf(const Drawn& d, bool byOpacity) {
+    static Place placeOf(const TextLook& d, bool byOpacity) {
         for (const auto& from : {d.textFrom, d.backFrom})
             if (from && from->kind == Place::Kind::ItemStyle)
                 return *from;
@@ -498,35 +332,35 @@ private:
             const bool sub = key & 1u;
             const int look = static_cast<int>((key >> 1) & 0x7FFFFFFFu) - 1;
             const int box = static_cast<int>(key >> 32) - 1;
-            const double alpha = opacity(sub);
-            const Drawn states[2] = {draw(sub, look, box, 0, alpha),
-                                     draw(sub, look, box, 1, alpha)};
+            const double alpha = looks_.opacity(sub);
+            const TextLook states[2] = {looks_.draw(sub, look, box, 0, alpha),
+                                        looks_.draw(sub, look, box, 1, alpha)};
             for (int s = 0; s < 2; ++s) {
-                const Drawn& d = states[s];
-                if (d.picture) {
-                    const Place& place = *d.picture->from;
-                    if (seenPictures_.insert({"contrast " + place.text(), d.picture->path}).second)
+                const TextLook& d = states[s];
+                if (d.hasPicture()) {
+                    const Place& place = *d.pictureFrom;
+                    if (seenPictures_.insert({"contrast " + place.text(), d.picture}).second)
                         add(Rule::ContrastUnknown, Severity::Warning, place,
                             kindText(sub, look, box) + ": the text lies on the picture " +
-                                inQuotes(trimmed(d.picture->path)) +
+                                inQuotes(trimmed(d.picture)) +
                                 ", so its contrast cannot be computed. Check it by eye.");
                     continue;
                 }
-                if (!fails(d))
+                if (!d.fails())
                     continue;
-                const bool same = s == 0 && !states[1].picture && states[1].text == d.text &&
+                const bool same = s == 0 && !states[1].hasPicture() && states[1].text == d.text &&
                                   states[1].back == d.back && states[1].large == d.large;
-                if (s == 1 && !states[0].picture && states[0].text == d.text &&
+                if (s == 1 && !states[0].hasPicture() && states[0].text == d.text &&
                     states[0].back == d.back && states[0].large == d.large)
                     continue; // told with the normal state
-                const bool byOpacity = alpha < 1.0 && !fails(draw(sub, look, box, s, 1.0));
+                const bool byOpacity = alpha < 1.0 && !looks_.draw(sub, look, box, s, 1.0).fails();
                 std::string detail =
                     (same ? std::string("both states") : std::string(kStateNames[s]) + " state") +
                     ": text " + hexOf(d.text) + " on " + hexOf(d.back) + " has a contrast of " +
                     ratioText(d.ratio) + ", below the minimum of " + ratioText(d.required) +
                     (d.large ? " for large text." : ".");
                 if (alpha < 1.0)
-                    detail += " The submenu is drawn at " + std::to_string(transparency_.value) +
+                    detail += " The submenu is drawn at " + std::to_string(looks_.transparency()) +
                               "% opacity.";
                 // Kinds of item that show the same fault through the same place are told once.
                 Place place = placeOf(d, byOpacity);
@@ -567,9 +401,7 @@ private:
 
     const Project& p_;
     const Options& o_;
-    // The parameters the contrast reads, looked up once.
-    const TPropType &fontColor_, &itemBackColor_, &itemBackImage_, &menuBackImage_, &menuBackColor_,
-        &fontStyle_, &transparency_;
+    Looks looks_;
     std::vector<Finding> out_;   // findings on parameters and styles
     std::vector<Finding> items_; // findings on items, in tree order
     std::vector<int> path_;

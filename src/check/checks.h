@@ -21,6 +21,7 @@ enum class Rule {
     LinkScript,      // a javascript: link
     LinkDead,        // no link and no submenu
     PictureMissing,  // a picture path that names no file
+    TargetSize,      // an item drawn too small to hit easily (told by a browser that drew it)
 };
 
 std::string_view ruleName(Rule rule);        // "contrast", "name-missing", ...
@@ -66,6 +67,21 @@ struct Options {
 std::vector<Finding> checkProject(const model::Project& project, const Options& options = {});
 
 int errorCount(const std::vector<Finding>& findings);
+
+// An item as a browser drew it: its path (as Place::item) and its size in CSS pixels.
+struct DrawnItem {
+    std::vector<int> path;
+    double width = 0, height = 0;
+};
+
+// The smallest target a pointer or a finger hits easily, in CSS pixels each way.
+inline constexpr double kMinTargetSize = 24;
+
+// A warning for each drawn item smaller than kMinTargetSize either way, in the order given.
+// Items the project no longer has at that path, and separators, are left out; `viewportWidth`
+// is the width the browser drew at, told in the message.
+std::vector<Finding> checkTargetSizes(const model::Project& project,
+                                      const std::vector<DrawnItem>& drawn, int viewportWidth);
 
 // The file a picture path names when the preview draws it, or the empty text for an address
 // with a scheme, which is not checked: backslashes become "/", a relative path is put after

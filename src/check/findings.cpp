@@ -24,6 +24,8 @@ std::string_view ruleName(Rule rule) {
         return "link-dead";
     case Rule::PictureMissing:
         return "picture-missing";
+    case Rule::TargetSize:
+        return "target-size";
     }
     return {};
 }
