@@ -10,6 +10,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace menuloom::app {
 
 using widgets::fromModel;
@@ -77,7 +79,10 @@ ChecksPanel::ChecksPanel(const Document& document, QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &ChecksPanel::refresh);
     auto later = [this] { timer_.start(); };
     connect(&document_, &Document::changed, this, later);
-    connect(&document_, &Document::projectReset, this, later);
+    connect(&document_, &Document::projectReset, this, [this, later] {
+        drawn_.clear();
+        later();
+    });
     connect(list_, &QListWidget::itemActivated, this, &ChecksPanel::rowActivated);
     // A row selected without becoming the current one was selected by assistive technology (its
     // row's action), which stands for activating it; the mouse and the keys move both, and the
@@ -129,6 +134,8 @@ void ChecksPanel::refresh() {
     check::Options options;
     options.baseFolder = project.workingFolder;
     findings_ = check::checkProject(project, options);
+    std::vector<check::Finding> small = check::checkTargetSizes(project, drawn_, pageWidth_);
+    std::move(small.begin(), small.end(), std::back_inserter(findings_));
 
     static const QIcon errorMark = markIcon(check::Severity::Error);
     static const QIcon warningMark = markIcon(check::Severity::Warning);
@@ -161,6 +168,12 @@ void ChecksPanel::refresh() {
     list_->setUpdatesEnabled(true);
     pages_->setCurrentWidget(findings_.empty() ? static_cast<QWidget*>(lblClean_) : list_);
     emit countChanged(static_cast<int>(findings_.size()));
+}
+
+void ChecksPanel::setDrawnItems(std::vector<check::DrawnItem> items, int pageWidth) {
+    drawn_ = std::move(items);
+    pageWidth_ = pageWidth;
+    refresh();
 }
 
 void ChecksPanel::rowActivated(QListWidgetItem* row) {

@@ -34,6 +34,9 @@ public:
     QListWidget* list() const { return list_; }
     // Runs the checks now (changes run them after kDelay).
     void refresh();
+    // The items as the preview last drew them, at a page width of `pageWidth` CSS pixels: those
+    // drawn too small join the findings until the next drawing (a new project forgets them).
+    void setDrawnItems(std::vector<check::DrawnItem> items, int pageWidth);
 
 signals:
     // The findings changed; `count` of them.
@@ -47,6 +50,8 @@ private:
 
     const Document& document_;
     std::vector<check::Finding> findings_;
+    std::vector<check::DrawnItem> drawn_;
+    int pageWidth_ = 0;
     QTimer timer_;
     QStackedWidget* pages_ = nullptr;
     QLabel* lblClean_ = nullptr;

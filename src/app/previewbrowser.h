@@ -23,6 +23,18 @@ public:
     // Outlines the item and opens the submenus leading to it, now and after every later load;
     // empty rows: nothing outlined.
     virtual void showItem(const ItemRows& rows) { (void)rows; }
+
+    // An item as the page drew it: its rows and its size in CSS pixels.
+    struct DrawnItem {
+        ItemRows rows;
+        double width = 0;
+        double height = 0;
+    };
+    using Measured = std::function<void(const QList<DrawnItem>& items, int pageWidth)>;
+    // Measures every item the engine draws, submenus' too, after each load and each change of
+    // the page's width (the designer's own preview only), and calls `measured` with the sizes
+    // and the width they were drawn at. Browsers that cannot, don't.
+    virtual void setMeasuring(Measured measured) { (void)measured; }
 };
 
 // A browser as a window shows it: the widget placed in the layout and its navigation seam

@@ -160,6 +160,16 @@ Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const Browse
                 browser_->showItem(rows);
             });
 
+    // The sizes the preview draws the items at feed the checks' target sizes.
+    browser_->setMeasuring([this](const QList<PreviewBrowser::DrawnItem>& items, int width) {
+        std::vector<check::DrawnItem> drawn;
+        drawn.reserve(static_cast<std::size_t>(items.size()));
+        for (const PreviewBrowser::DrawnItem& item : items)
+            drawn.push_back({std::vector<int>(item.rows.begin(), item.rows.end()), item.width,
+                             item.height});
+        checks->setDrawnItems(std::move(drawn), width);
+    });
+
     // Creation steps: recent files, the reset (which writes the blank page), the blank page shown.
     designer_->loadRecentFiles();
     designer_->resetProject();

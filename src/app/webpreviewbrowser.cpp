@@ -2,9 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+
+#include <optional>
 
 namespace menuloom::app {
 
@@ -12,6 +17,8 @@ namespace {
 
 // What a pick reports on the console, followed by the item's rows ("0.2.1").
 const QLatin1String kPickPrefix("menuloom-pick:");
+// What the measuring reports, followed by {"width": W, "items": [["0.2", w, h], ...]}.
+const QLatin1String kSizesPrefix("menuloom-sizes:");
 
 // The page's half of the pointing bridge, run after each load of the designer's preview (the
 // shipped engine knows nothing of it). A click on an item is reported and goes no further: no
@@ -92,19 +99,106 @@ constexpr char kBridge[] = R"JS(
 })();
 )JS";
 
+// The page's half of the measuring, run after the bridge. The items are measured in a copy of
+// the page in an invisible frame of the same size, so that nothing the user sees or has opened
+// changes: the copy opens every submenu once (the engine fills a box when it first opens),
+// closes them, shows every box at once for a moment and reports the size of each item's cell.
+// A change of the page's width resizes the copy and measures again.
+constexpr char kMeasure[] = R"JS(
+(function () {
+  'use strict';
+  const B = window.__menuloomBridge;
+  const report = function (items) {
+    console.info('menuloom-sizes:' + JSON.stringify({ width: window.innerWidth, items: items }));
+  };
+  const fill = function (d) {
+    const start = performance.now();
+    for (let n = 0; n < 5000 && performance.now() - start < 2000; n++) {
+      const list = d.querySelector('li.zm-li > .zm-box > ul.zm-list:empty:not([data-menuloom-tried])');
+      if (!list) break;
+      list.setAttribute('data-menuloom-tried', '');
+      const button = list.parentElement.parentElement.querySelector(':scope > .zm-item > .zm-exp, :scope > button.zm-item');
+      if (button) button.click();
+    }
+    const open = 'ul.zm-bar > li.zm-li > .zm-item > .zm-exp[aria-expanded="true"], ul.zm-bar > li.zm-li > button.zm-item[aria-expanded="true"]';
+    for (const button of d.querySelectorAll(open)) button.click();
+  };
+  const measureIn = function (w) {
+    const d = w.document;
+    if (!d.querySelector('ul.zm-bar')) return report([]);
+    fill(d);
+    const style = d.createElement('style');
+    style.textContent = '.zm-box{display:flex!important}.zm-menu.zm-collapsed>.zm-bar{display:flex!important;flex-direction:column}';
+    (d.head || d.documentElement).appendChild(style);
+    const items = [];
+    const down = (v) => Math.floor(v * 100) / 100;
+    for (const li of d.querySelectorAll('li.zm-li')) {
+      if (items.length >= 5000) break;
+      const cell = li.querySelector(':scope > .zm-item');
+      const path = cell ? B.pathOf(li) : '';
+      const r = cell ? cell.getBoundingClientRect() : null;
+      if (path && r.width > 0 && r.height > 0) items.push([path, down(r.width), down(r.height)]);
+    }
+    style.remove();
+    report(items);
+  };
+  B.measureFrame = function () {
+    let w = null;
+    try {
+      w = B.frame.contentWindow;
+      if (!w.document.documentElement) w = null;
+    } catch (e) {
+      w = null;
+    }
+    if (!w) return report([]);
+    // The engine fits the menu to the width in an animation frame of its own.
+    w.requestAnimationFrame(() => w.requestAnimationFrame(() => measureIn(w)));
+  };
+  B.measure = function () {
+    clearTimeout(B.measureTimer);
+    if (!document.querySelector('ul.zm-bar')) return report([]);
+    const size = 'width:' + window.innerWidth + 'px;height:' + window.innerHeight + 'px';
+    if (B.frame && B.frame.isConnected) {
+      B.frame.style.cssText = B.frameStyle + size;
+      B.measureTimer = setTimeout(B.measureFrame, 200);
+      return;
+    }
+    const f = B.frame = document.createElement('iframe');
+    B.frameStyle = 'position:fixed;left:0;top:0;border:0;margin:0;padding:0;visibility:hidden;pointer-events:none;z-index:-2147483647;';
+    f.style.cssText = B.frameStyle + size;
+    f.setAttribute('aria-hidden', 'true');
+    f.tabIndex = -1;
+    f.addEventListener('load', B.measureFrame);
+    f.src = location.href.split('#')[0];
+    (document.body || document.documentElement).appendChild(f);
+  };
+  if (B.measuring) return;
+  B.measuring = true;
+  window.addEventListener('resize', function () {
+    clearTimeout(B.measureTimer);
+    B.measureTimer = setTimeout(B.measure, 300);
+  });
+})();
+)JS";
+
 // Links that leave the local preview (the blank page's logo, a menu item's web address opened
 // in a new window) go to the desktop's browser instead of a window the designer cannot show.
 class PreviewPage : public QWebEnginePage {
 public:
     using QWebEnginePage::QWebEnginePage;
-    // Where the bridge's pick reports go; unset, they are ordinary console lines.
+    // Where the bridge's pick and measuring reports go; unset, they are ordinary console lines.
     std::function<void(const QString&)> onPick;
+    std::function<void(const QString&)> onSizes;
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int line, const QString& source) override {
         if (onPick && message.startsWith(kPickPrefix)) {
             onPick(message.mid(kPickPrefix.size()));
+            return;
+        }
+        if (onSizes && message.startsWith(kSizesPrefix)) {
+            onSizes(message.mid(kSizesPrefix.size()));
             return;
         }
         QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
@@ -120,6 +214,19 @@ protected:
         return page;
     }
 };
+
+// Rows as the page writes them ("0.2.1"); nothing for anything else.
+std::optional<PreviewBrowser::ItemRows> rowsOf(const QString& text) {
+    PreviewBrowser::ItemRows rows;
+    for (const QString& part : text.split(QLatin1Char('.'))) {
+        bool ok = false;
+        const int row = part.toInt(&ok);
+        if (!ok || row < 0)
+            return std::nullopt;
+        rows.append(row);
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -147,16 +254,9 @@ void WebPreviewBrowser::setPointing(std::function<void(const ItemRows&)> picked)
     picked_ = std::move(picked);
     auto* preview = static_cast<PreviewPage*>(page());
     preview->onPick = [this](const QString& text) {
-        ItemRows rows;
-        for (const QString& part : text.split(QLatin1Char('.'))) {
-            bool ok = false;
-            const int row = part.toInt(&ok);
-            if (!ok || row < 0)
-                return;
-            rows.append(row);
-        }
-        if (picked_)
-            picked_(rows);
+        const std::optional<ItemRows> rows = rowsOf(text);
+        if (rows && picked_)
+            picked_(*rows);
     };
     connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         if (ok)
@@ -179,6 +279,35 @@ void WebPreviewBrowser::applyPointing() {
     page()->runJavaScript(
         QString::fromUtf8(kBridge) +
         QStringLiteral("window.__menuloomBridge.show([%1]);").arg(rows.join(',')));
+}
+
+void WebPreviewBrowser::setMeasuring(Measured measured) {
+    measured_ = std::move(measured);
+    auto* preview = static_cast<PreviewPage*>(page());
+    preview->onSizes = [this](const QString& text) {
+        const QJsonObject report = QJsonDocument::fromJson(text.toUtf8()).object();
+        QList<DrawnItem> items;
+        for (const QJsonValue& entry : report.value(QLatin1String("items")).toArray()) {
+            const QJsonArray e = entry.toArray();
+            const std::optional<ItemRows> rows = rowsOf(e.at(0).toString());
+            if (rows && e.size() == 3)
+                items.append({*rows, e.at(1).toDouble(), e.at(2).toDouble()});
+        }
+        if (measured_)
+            measured_(items, report.value(QLatin1String("width")).toInt());
+    };
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (ok)
+            applyMeasuring();
+    });
+    applyMeasuring();
+}
+
+void WebPreviewBrowser::applyMeasuring() {
+    if (!measured_ || url().isEmpty())
+        return;
+    page()->runJavaScript(QString::fromUtf8(kBridge) + QString::fromUtf8(kMeasure) +
+                          QStringLiteral("window.__menuloomBridge.measure();"));
 }
 
 BrowserFactory WebPreviewBrowser::factory() {

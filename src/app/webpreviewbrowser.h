@@ -16,6 +16,7 @@ public:
     void navigate(const QString& path) override;
     void setPointing(std::function<void(const ItemRows&)> picked) override;
     void showItem(const ItemRows& rows) override;
+    void setMeasuring(Measured measured) override;
 
     // The in-memory profile shared by every preview browser: nothing cached between loads, so
     // each navigation reads the preview files afresh.
@@ -25,9 +26,12 @@ public:
 private:
     // Installs the page's half of the pointing bridge and shows the chosen item again.
     void applyPointing();
+    // Installs the page's half of the measuring and measures.
+    void applyMeasuring();
 
     std::function<void(const ItemRows&)> picked_;
     ItemRows shown_;
+    Measured measured_;
 };
 
 } // namespace menuloom::app

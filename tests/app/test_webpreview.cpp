@@ -1,6 +1,7 @@
 // End to end with the real browser: an example menu opened in the designer is drawn by the
 // engine in the preview, and a change shows after the auto-update.
 
+#include "app/checkspanel.h"
 #include "app/designer.h"
 #include "app/fakeprompter.h"
 #include "app/itemeditor.h"
@@ -208,6 +209,36 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(loaded.size() > loads, 60000);
         QTRY_COMPARE_WITH_TIMEOUT(evaluate(view, kOutlinedAndDrawn).toString(), QString("Hammer"),
                                   10000);
+
+        // The items are measured as drawn, Hammer in a submenu of a submenu too, without
+        // touching what the user sees: the same submenus open, the outline where it was.
+        auto smallOnes = [&] {
+            QStringList places;
+            for (const check::Finding& f : frm.checks->findings())
+                if (f.rule == check::Rule::TargetSize)
+                    places << QString::fromStdString(f.place.text());
+            return places;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(smallOnes().contains("item:1/0/0"), 20000);
+        QCOMPARE(smallOnes(), QStringList({"item:0", "item:1", "item:1/0", "item:1/0/0",
+                                           "item:2"}));
+        QCOMPARE(evaluate(view, kOutlinedAndDrawn).toString(), QString("Hammer"));
+        QCOMPARE(evaluate(view, "document.querySelectorAll('.zm-box.zm-open').length").toInt(), 2);
+        if (!shots.isEmpty()) {
+            frm.tabNotes->setCurrentWidget(frm.checks);
+            QVERIFY(frm.grab().save(shots + "/preview-target-size.png"));
+        }
+
+        // Large enough items are quiet; a narrower page measures again.
+        model::TPropType font = document.project().param("fontStyle");
+        font.num = 20;
+        document.setParam(model::findParam(document.project().params, "fontStyle"), font);
+        frm.designer().preview().refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(smallOnes().isEmpty(), 30000);
+        QSignalSpy counted(frm.checks, &app::ChecksPanel::countChanged);
+        view->setFixedWidth(view->width() - 60);
+        QTRY_VERIFY_WITH_TIMEOUT(!counted.isEmpty(), 20000);
+        QVERIFY(smallOnes().isEmpty());
     }
 };
 
