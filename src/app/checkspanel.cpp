@@ -2,11 +2,10 @@
 
 #include "doc/document.h"
 #include "widgets/conversions.h"
+#include "widgets/findingmark.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
-#include <QPainterPath>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -15,40 +14,6 @@
 namespace menuloom::app {
 
 using widgets::fromModel;
-
-namespace {
-
-// A small mark for the row: a red disc for an error, an amber triangle for a warning, each with
-// a white stroke, drawn rather than taken from the platform so that both look alike everywhere.
-QIcon markIcon(check::Severity severity) {
-    const qreal dpr = 2.0;
-    QPixmap pm(QSize(14, 14) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    if (severity == check::Severity::Error) {
-        p.setBrush(QColor(0xC6, 0x28, 0x28));
-        p.drawEllipse(QRectF(1, 1, 12, 12));
-    } else {
-        QPainterPath tri;
-        tri.moveTo(7, 1);
-        tri.lineTo(13.5, 12.5);
-        tri.lineTo(0.5, 12.5);
-        tri.closeSubpath();
-        p.setBrush(QColor(0xD9, 0x8E, 0x04));
-        p.drawPath(tri);
-    }
-    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
-    const qreal x = 7;
-    const qreal top = severity == check::Severity::Error ? 3.8 : 5.0;
-    p.drawLine(QPointF(x, top), QPointF(x, 8.2));
-    p.drawPoint(QPointF(x, 10.6));
-    return QIcon(pm);
-}
-
-} // namespace
 
 ChecksPanel::ChecksPanel(const Document& document, QWidget* parent)
     : QWidget(parent), document_(document) {
@@ -137,8 +102,8 @@ void ChecksPanel::refresh() {
     std::vector<check::Finding> small = check::checkTargetSizes(project, drawn_, pageWidth_);
     std::move(small.begin(), small.end(), std::back_inserter(findings_));
 
-    static const QIcon errorMark = markIcon(check::Severity::Error);
-    static const QIcon warningMark = markIcon(check::Severity::Warning);
+    static const QIcon errorMark = widgets::findingMark(check::Severity::Error);
+    static const QIcon warningMark = widgets::findingMark(check::Severity::Warning);
     list_->setUpdatesEnabled(false);
     list_->clear();
     const int shown = std::min<int>(static_cast<int>(findings_.size()), kMaxRows);

@@ -4,6 +4,7 @@
 #include "check/trim.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace menuloom::check {
 
@@ -48,16 +49,46 @@ TPropType* Looks::param(std::string_view name) {
     return nullptr;
 }
 
-TStyle* Looks::itemStyle(int k) {
+const TStyle* Looks::itemStyle(int k) const {
     return k >= 0 && k < static_cast<int>(itemStyles_.size())
                ? &itemStyles_[static_cast<std::size_t>(k)]
                : nullptr;
 }
 
-TSmStyle* Looks::smStyle(int k) {
+const TSmStyle* Looks::smStyle(int k) const {
     return k >= 0 && k < static_cast<int>(smStyles_.size())
                ? &smStyles_[static_cast<std::size_t>(k)]
                : nullptr;
+}
+
+TStyle* Looks::itemStyle(int k) {
+    return const_cast<TStyle*>(std::as_const(*this).itemStyle(k));
+}
+
+TSmStyle* Looks::smStyle(int k) {
+    return const_cast<TSmStyle*>(std::as_const(*this).smStyle(k));
+}
+
+void Looks::applyStyleColors(int k) {
+    TStyle* st = itemStyle(k);
+    if (!st)
+        return;
+    auto complete = [](bool& use, int32_t& normal, int32_t& over) {
+        if (normal == -1 && over == -1)
+            return;
+        use = true;
+        if (normal == -1)
+            normal = over;
+        if (over == -1)
+            over = normal;
+    };
+    complete(st->useFontColor, st->fontColorNormal, st->fontColorOver);
+    complete(st->useItemBackColor, st->itemBackColorNormal, st->itemBackColorOver);
+}
+
+void Looks::applySmStyleColors(int box) {
+    if (TSmStyle* st = smStyle(box); st && st->menuBackColor != -1)
+        st->useMenuBackColor = true;
 }
 
 // An item style's colour pair counts only with its group ticked and both entries set, as the
@@ -159,6 +190,12 @@ TextLook Looks::draw(bool sub, int look, int box, int state) const {
 // Behind the text: the item's background where set, else its box's (the bar's at the top
 // level), else the page's white; a picture at either level hides what lies under it.
 TextLook Looks::draw(bool sub, int look, int box, int state, double alpha) const {
+    // A style that is not there (an item read from a file, a dialog a step behind) draws as
+    // none, as in the engine.
+    if (look >= static_cast<int>(itemStyles_.size()))
+        look = -1;
+    if (box >= static_cast<int>(smStyles_.size()))
+        box = -1;
     TextLook d;
     if (itemPicture(look, state, d))
         return d;
@@ -195,10 +232,14 @@ Readability readability(const Looks& looks, const Place& place, int state) {
         break;
     case Place::Kind::ItemStyle:
         look = place.index;
+        if (!looks.itemStyle(look))
+            return {};
         break;
     case Place::Kind::SmStyle:
         box = place.index;
         backOnly = true;
+        if (!looks.smStyle(box))
+            return {};
         break;
     case Place::Kind::Item:
         return {};

@@ -36,6 +36,14 @@ public:
     model::TPropType* param(std::string_view name);
     model::TStyle* itemStyle(int k);
     model::TSmStyle* smStyle(int k);
+    const model::TStyle* itemStyle(int k) const;
+    const model::TSmStyle* smStyle(int k) const;
+
+    // Lets the colours item style `k` (or submenu style `box`) has take effect, as its editor
+    // judges them: a colour being chosen is judged as it will draw once its pair is complete
+    // and its group ticked (the data file writes a style's pair only then).
+    void applyStyleColors(int k);
+    void applySmStyleColors(int box);
 
     // State `state` (0 normal, 1 mouse-over) of items at the top level or in submenus (`sub`),
     // of item style `look` and in boxes of submenu style `box` (-1: none), drawn at `alpha`.

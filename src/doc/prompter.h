@@ -1,13 +1,25 @@
 #pragma once
 // The one seam to modal boxes, native dialogs and the desktop, so that windows can be tested.
 
+#include "check/looks.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace menuloom::doc {
+
+// What a colour does where it goes: how readable it leaves the text in one state ("normal",
+// "mouse-over").
+struct ColorUse {
+    QString state;
+    check::Readability readability;
+};
+// Judges a colour the picker offers, before it is chosen.
+using ColorJudge = std::function<QList<ColorUse>(const QColor&)>;
 
 struct FileFilter {
     QString description; // e.g. "JavaScript files (*.js)"
@@ -34,8 +46,10 @@ public:
     }
     // The colour picker, full palette, any colour; a cancel gives nothing. It opens with
     // `initial`, or without one with the colour it held when it was last closed (one picker
-    // for the whole program).
-    virtual std::optional<QColor> pickColor(std::optional<QColor> initial) = 0;
+    // for the whole program). With a judge, the picker shows its word on the colour shown, as
+    // it changes.
+    virtual std::optional<QColor> pickColor(std::optional<QColor> initial,
+                                            const ColorJudge& judge) = 0;
     virtual QStringList fontFamilies() = 0;
     // Opens a local file or an address with the program the system has for it.
     virtual void openExternally(const QString& pathOrUrl) = 0;

@@ -1,6 +1,9 @@
 #include "widgets/qtprompter.h"
 
+#include "widgets/contrastnote.h"
+
 #include <QApplication>
+#include <QBoxLayout>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -85,10 +88,23 @@ QString QtPrompter::chooseFolder(const QString& title, const QString& startFolde
     return QFileDialog::getExistingDirectory(parentWidget(), title, startFolder);
 }
 
-std::optional<QColor> QtPrompter::pickColor(std::optional<QColor> initial) {
+std::optional<QColor> QtPrompter::pickColor(std::optional<QColor> initial,
+                                            const doc::ColorJudge& judge) {
     // Qt's own dialog everywhere: the same controls (the "HTML:" field) on every desktop.
     QColorDialog dialog(initial.value_or(lastColor_), parentWidget());
     dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (judge) {
+        // The judge's word on the colour shown, above the dialog's buttons.
+        auto* note = new ContrastNote(&dialog);
+        note->setObjectName(QStringLiteral("lblPickerContrast"));
+        auto show = [note, judge](const QColor& color) { note->setUses(judge(color)); };
+        show(dialog.currentColor());
+        QObject::connect(&dialog, &QColorDialog::currentColorChanged, note, show);
+        if (auto* box = qobject_cast<QBoxLayout*>(dialog.layout()))
+            box->insertWidget(box->count() - 1, note);
+        else
+            dialog.layout()->addWidget(note);
+    }
     const int result = dialog.exec();
     lastColor_ = dialog.currentColor();
     if (result != QDialog::Accepted || !dialog.selectedColor().isValid())

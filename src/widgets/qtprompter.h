@@ -25,7 +25,8 @@ public:
     QString saveFile(const QString& title, const QList<FileFilter>& filters,
                      const QString& startFolder, const QString& initialName) override;
     QString chooseFolder(const QString& title, const QString& startFolder) override;
-    std::optional<QColor> pickColor(std::optional<QColor> initial) override;
+    std::optional<QColor> pickColor(std::optional<QColor> initial,
+                                    const doc::ColorJudge& judge) override;
     QStringList fontFamilies() override;
     void openExternally(const QString& pathOrUrl) override;
 

@@ -35,6 +35,7 @@ public:
     QQueue<QString> files;                      // for openFile()/saveFile(); "" (cancel) by default
     QQueue<std::optional<QColor>> colors;       // answers of pickColor()
     QList<std::optional<QColor>> colorRequests; // the colour each pick opened with, if any
+    doc::ColorJudge lastJudge;                  // what the last pick was told to judge by
     QStringList families{"Tahoma", "Verdana", "Arial"};
 
     Answer message(const QString& caption, const QString& text, Buttons buttons) override {
@@ -57,8 +58,10 @@ public:
         fileRequests.append({title, {}, startFolder, {}});
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    std::optional<QColor> pickColor(std::optional<QColor> initial) override {
+    std::optional<QColor> pickColor(std::optional<QColor> initial,
+                                    const doc::ColorJudge& judge) override {
         colorRequests.append(initial);
+        lastJudge = judge;
         return colors.isEmpty() ? std::nullopt : colors.dequeue();
     }
     QStringList fontFamilies() override { return families; }

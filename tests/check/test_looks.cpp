@@ -81,6 +81,8 @@ TEST(Looks, ReadabilityOfAColourWhereItGoes) {
     r = readability(styled, Place::ofSmStyle(b), 0);
     EXPECT_TRUE(r.fails());
     EXPECT_EQ(styled.itemStyle(5), nullptr);
+    // A style a dialog still names after it was deleted tells nothing.
+    EXPECT_FALSE(readability(styled, Place::ofItemStyle(5), 0).any);
 }
 
 // Only items smaller than 24 x 24 either way are told, and only where the project still has an

@@ -5,14 +5,19 @@
 #include "app/appstyle.h"
 #include "doc/document.h"
 #include "fakeprompter.h"
+#include "modaldriver.h"
 #include "model/paramtable.h"
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
 #include "ui/styles/tfrmsmstyles.h"
 #include "ui/styles/tfrmstyles.h"
 #include "ui/styles/tfrmtext.h"
+#include "widgets/contrastnote.h"
+#include "widgets/conversions.h"
+#include "widgets/qtprompter.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +73,7 @@ private slots:
     void initTestCase() { app::applyAppStyle(*qApp); }
     void valueDialogs();
     void styleDialogs();
+    void pickerTellsTheContrast();
 };
 
 void TestDialogsLook::valueDialogs() {
@@ -157,6 +163,37 @@ void TestDialogsLook::styleDialogs() {
         shoot(*dialog, qPrintable(name + "-selected"));
         dialog->hide();
     }
+}
+
+// The real colour picker with a judge: its note below the colours follows the colour shown.
+void TestDialogsLook::pickerTellsTheContrast() {
+    doc::Document document;
+    const check::Place place = check::Place::ofParam("fontColor");
+    const doc::ColorJudge judge = [&](const QColor& color) {
+        return widgets::colorUses(document.project(), place, {0}, [&](check::Looks& looks) {
+            looks.param("fontColor")->intList[0] = widgets::colorValue(color);
+        });
+    };
+    widgets::QtPrompter prompter;
+    QStringList seen;
+    bool shortfall = false;
+    app::testing::onNextModal([&](QWidget* modal) {
+        auto* picker = qobject_cast<QColorDialog*>(modal);
+        QVERIFY(picker);
+        auto* note = picker->findChild<widgets::ContrastNote*>("lblPickerContrast");
+        QVERIFY(note);
+        seen << note->text();
+        picker->setCurrentColor(QColor(0x99, 0x99, 0x99));
+        seen << note->text();
+        shortfall = note->shortfall();
+        checkLayout(*picker);
+        shoot(*picker, "picker-contrast");
+        picker->reject();
+    });
+    QCOMPARE(prompter.pickColor(QColor(Qt::black), judge), std::nullopt);
+    QCOMPARE(seen, QStringList({"Text contrast: normal 21:1 (minimum 4.5:1).",
+                                "Text contrast: normal 2.85:1, too low (minimum 4.5:1)."}));
+    QVERIFY(shortfall);
 }
 
 QTEST_MAIN(TestDialogsLook)

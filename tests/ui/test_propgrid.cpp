@@ -14,6 +14,7 @@
 #include "ui/styles/tfrmfont.h"
 #include "ui/styles/tfrmimages.h"
 #include "ui/styles/tfrmtext.h"
+#include "widgets/contrastnote.h"
 #include "widgets/targetlist.h"
 
 #include <QApplication>
@@ -356,6 +357,48 @@ private slots:
         QCOMPARE(w.open(), w.editors().widget<QFrame>("pnlColorArray"));
         QTest::mouseClick(w.editors().widget<QPushButton>("spdColorArrayOk"), Qt::LeftButton);
         QCOMPARE(w.cellText("fontColor"), QString("[#0000FF, \"\"]"));
+    }
+
+    // The colours of the text tell its contrast while they are chosen: the picker judges each
+    // colour it shows for the row's state, and the panel's note follows every stored colour.
+    void colourEditorsTellTheContrast() {
+        Window w;
+        w.clickButton("fontColor");
+        auto* note = w.editors().widget<widgets::ContrastNote>("lblColorArrayContrast");
+        QVERIFY(note->isVisible());
+        QVERIFY(!note->shortfall());
+        QCOMPARE(note->text(), QString("Text contrast: normal 21:1; mouse-over 21:1 (minimum "
+                                       "4.5:1)."));
+        w.editors().widget<QListWidget>("lbColorArray")->setCurrentRow(1);
+        w.prompter.colors.enqueue(QColor(0xDD, 0xDD, 0xDD));
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdColorArraySelect"), Qt::LeftButton);
+        QVERIFY(note->shortfall());
+        QVERIFY2(note->text().contains("mouse-over 1.36:1, too low"), qPrintable(note->text()));
+        // The judge of that pick: the over state, with the colour it is offered.
+        QVERIFY(w.prompter.lastJudge);
+        const QList<doc::ColorUse> offered = w.prompter.lastJudge(QColor(0x77, 0x77, 0x77));
+        QCOMPARE(offered.size(), 1);
+        QCOMPARE(offered[0].state, QString("mouse-over"));
+        QVERIFY(offered[0].readability.fails());
+        QCOMPARE(w.param("fontColor").intList[1], 0xDDDDDD); // judging stores nothing
+        // The panel grew for the longer text and still lies in the window.
+        auto* panel = w.editors().widget<QFrame>("pnlColorArray");
+        QVERIFY(panel->geometry().bottom() >= note->mapTo(panel, note->rect().bottomLeft()).y());
+        QTest::mouseClick(w.editors().widget<QPushButton>("spdColorArrayOk"), Qt::LeftButton);
+
+        // A box colour under items that draw their own background covers no text; a colour
+        // that is not the text's has no note and no judge.
+        w.setValue("itemBackColor", [](model::TPropType& v) { v.intList = {0xFFFFFF, -1}; });
+        w.setValue("menuBackColor", [](model::TPropType& v) { v.num = 0x333333; });
+        w.clickButton("menuBackColor");
+        note = w.editors().widget<widgets::ContrastNote>("lblColorContrast");
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().startsWith("No text lies on this colour"));
+        QTest::keyClick(w.editors().widget<QPushButton>("spdColorSelect"), Qt::Key_Escape);
+        QTRY_VERIFY(!w.open());
+        w.prompter.colors.enqueue(std::nullopt);
+        w.clickButton("shadowColor");
+        QVERIFY(!w.prompter.lastJudge);
     }
 
     void popupsChoicesAndTrackBars() {

@@ -15,6 +15,7 @@
 #include "ui/styles/tfrmsmstyles.h"
 #include "ui/styles/tfrmstyles.h"
 #include "widgets/colorbutton.h"
+#include "widgets/contrastnote.h"
 #include "widgets/conversions.h"
 
 #include <QAccessible>
@@ -144,6 +145,7 @@ private slots:
     void undoRedoAndTheSelectionFollows();
     void startUpWiring();
     void accessibleNames();
+    void contrastBesideTheColours();
 };
 
 void TestStyleDialogs::noSelectionChangesNothing() {
@@ -810,3 +812,55 @@ void TestStyleDialogs::accessibleNames() {
 
 QTEST_MAIN(TestStyleDialogs)
 #include "test_styledialogs.moc"
+
+// Beside each text and back colour a style sets: the contrast of the text in that state, judged
+// as the colour draws once its pair is complete, kept current through picks and undo; the
+// picker judges the colour it offers.
+void TestStyleDialogs::contrastBesideTheColours() {
+    Fixture f;
+    f.itemStyles(1);
+    f.smStyles_(1);
+    QWidget* d = &f.styles;
+    Fixture::open(f.styles);
+    clickRow(w<QListWidget>(d, "lbStyles"), 0);
+    auto* normal = w<widgets::ContrastNote>(d, "lblFontColorNormalContrast");
+    auto* over = w<widgets::ContrastNote>(d, "lblFontColorOverContrast");
+    QVERIFY(!normal->isVisible()); // no colour set, nothing to tell
+
+    // Only the normal colour: judged with the over state drawing it too.
+    f.prompter.colors.enqueue(QColor(0x77, 0x77, 0x77));
+    click(d, "spdFontColorNormal");
+    QVERIFY(normal->isVisible());
+    QCOMPARE(normal->text(), QString("4.48:1"));
+    QVERIFY(normal->shortfall());
+    QCOMPARE(accessibleName(normal),
+             QString("Text contrast: normal 4.48:1, too low (minimum 4.5:1)."));
+    QVERIFY(!over->isVisible());
+    const QList<doc::ColorUse> offered = f.prompter.lastJudge(QColor(Qt::black));
+    QCOMPARE(offered.size(), 1);
+    QCOMPARE(offered[0].state, QString("normal"));
+    QCOMPARE(offered[0].readability.ratio, 21.0);
+
+    // A near-black back for the over state: the grey text on it falls short, as the note beside
+    // the back colour tells. Undo takes each note back with its colour.
+    f.prompter.colors.enqueue(QColor(0x20, 0x20, 0x20));
+    click(d, "spdBackColorOver");
+    auto* backOver = w<widgets::ContrastNote>(d, "lblBackColorOverContrast");
+    QVERIFY(backOver->isVisible());
+    QVERIFY(backOver->shortfall()); // grey on near-black
+    f.undo().undo();
+    QVERIFY(!backOver->isVisible());
+    f.undo().undo();
+    QVERIFY(!normal->isVisible());
+
+    // A submenu style's back colour: the text in its boxes, both states.
+    Fixture::open(f.smStyles);
+    clickRow(w<QListWidget>(&f.smStyles, "lbSmStyles"), 0);
+    f.prompter.colors.enqueue(QColor(0x10, 0x10, 0x10));
+    click(&f.smStyles, "spdSmBackColor");
+    auto* box = w<widgets::ContrastNote>(&f.smStyles, "lblSmBackColorContrast");
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->text(), QString("normal 1.1:1 \u00B7 over 1.1:1"));
+    QVERIFY(box->shortfall());
+    QVERIFY(f.prompter.lastJudge(QColor(Qt::white)).at(1).readability.ratio == 21.0);
+}

@@ -1,9 +1,12 @@
 #include "ui/props/buttoneditors.h"
 
+#include "doc/document.h"
 #include "doc/prompter.h"
+#include "widgets/contrastnote.h"
 #include "widgets/conversions.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -54,12 +57,15 @@ void ChoiceEditor::choose(int index) {
 ColorEditor::ColorEditor(EditorHost& host)
     : ValueEditor(host), panel_(panels::make(host.window(), "pnlColor")),
       clear_(panels::button(panel_, "spdColorClear", QStringLiteral("Clear"), false, true)),
-      select_(panels::button(panel_, "spdColorSelect", QStringLiteral("Select..."), false, true)) {
-    auto* layout = new QHBoxLayout(panel_);
+      select_(panels::button(panel_, "spdColorSelect", QStringLiteral("Select..."), false, true)),
+      note_(new widgets::ContrastNote(panel_)) {
+    note_->setObjectName(QStringLiteral("lblColorContrast"));
+    auto* layout = new QGridLayout(panel_);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(2);
-    layout->addWidget(clear_);
-    layout->addWidget(select_);
+    layout->addWidget(clear_, 0, 0);
+    layout->addWidget(select_, 0, 1);
+    layout->addWidget(note_, 1, 0, 1, 2);
     connect(clear_, &QPushButton::clicked, this, [this] {
         model::TPropType v = host_.param();
         v.num = -1;
@@ -69,15 +75,31 @@ ColorEditor::ColorEditor(EditorHost& host)
     connect(select_, &QPushButton::clicked, this, &ColorEditor::pick);
 }
 
+std::optional<QColor> ColorEditor::pickFrom(std::optional<QColor> initial) {
+    doc::ColorJudge judge;
+    if (const auto place = panels::textColorPlace(host_.param()))
+        judge = [this, place = *place](const QColor& color) {
+            return widgets::colorUses(host_.document().project(), place, {0, 1},
+                                      [&](check::Looks& looks) {
+                                          looks.param(place.param)->num =
+                                              widgets::colorValue(color);
+                                      });
+        };
+    return host_.modal([&] { return host_.prompter().pickColor(initial, judge); });
+}
+
 void ColorEditor::open(bool byKeyboard) {
     if (host_.param().num == -1) {
-        if (const auto color = host_.modal([this] { return host_.prompter().pickColor({}); })) {
+        if (const auto color = pickFrom(std::nullopt)) {
             model::TPropType v = host_.param();
             v.num = widgets::colorValue(*color);
             host_.store(v);
         }
         return;
     }
+    const auto place = panels::textColorPlace(host_.param());
+    note_->setUses(place ? widgets::colorUses(host_.document().project(), *place, {0, 1})
+                         : QList<doc::ColorUse>());
     host_.show(panel_, true);
     if (byKeyboard)
         select_->setFocus(Qt::PopupFocusReason);
@@ -89,8 +111,7 @@ bool ColorEditor::key(QWidget*, QKeyEvent* event) {
 
 void ColorEditor::pick() {
     const bool hadFocus = select_->hasFocus();
-    const auto color = host_.modal(
-        [this] { return host_.prompter().pickColor(panels::preset(host_.param().num)); });
+    const auto color = pickFrom(panels::preset(host_.param().num));
     if (!color) {
         // The panel stays, and a keyboard user is back on "Select...".
         if (hadFocus && host_.isOpen(panel_))

@@ -8,6 +8,10 @@
 
 #include <vector>
 
+namespace menuloom::widgets {
+class ContrastNote;
+} // namespace menuloom::widgets
+
 namespace menuloom::ui {
 
 // A pop-up of buttons, one per value; the button of the current value is shown pressed.
@@ -55,10 +59,13 @@ public:
 
 private:
     void pick();
+    // The picker, judging its colours where this one goes.
+    std::optional<QColor> pickFrom(std::optional<QColor> initial);
 
     QFrame* panel_;
     QPushButton* clear_;
     QPushButton* select_;
+    widgets::ContrastNote* note_;
 };
 
 } // namespace menuloom::ui

@@ -1,7 +1,9 @@
 #include "ui/props/listeditors.h"
 
+#include "doc/document.h"
 #include "doc/prompter.h"
 #include "output/datawriter.h"
+#include "widgets/contrastnote.h"
 #include "widgets/conversions.h"
 #include "widgets/targetlist.h"
 
@@ -139,8 +141,10 @@ ColorListEditor::ColorListEditor(EditorHost& host)
       clear_(panels::button(panel_, "spdColorArrayClear", QStringLiteral("Clear"), false, true)),
       select_(
           panels::button(panel_, "spdColorArraySelect", QStringLiteral("Select..."), false, true)),
-      ok_(panels::button(panel_, "spdColorArrayOk", QStringLiteral("Ok"), false, true)) {
+      ok_(panels::button(panel_, "spdColorArrayOk", QStringLiteral("Ok"), false, true)),
+      note_(new widgets::ContrastNote(panel_)) {
     list_->setObjectName(QStringLiteral("lbColorArray"));
+    note_->setObjectName(QStringLiteral("lblColorArrayContrast"));
     list_->setItemDelegate(new ColorRowPainter(list_));
     auto* layout = new QGridLayout(panel_);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -149,6 +153,7 @@ ColorListEditor::ColorListEditor(EditorHost& host)
     layout->addWidget(clear_, 1, 0);
     layout->addWidget(select_, 1, 1);
     layout->addWidget(ok_, 1, 2);
+    layout->addWidget(note_, 2, 0, 1, 3);
     connect(select_, &QPushButton::clicked, this, &ColorListEditor::pick);
     connect(list_, &QListWidget::itemDoubleClicked, this, &ColorListEditor::pick);
     connect(clear_, &QPushButton::clicked, this, [this] { set(-1); });
@@ -175,7 +180,18 @@ void ColorListEditor::pick() {
         return;
     QWidget* had = QApplication::focusWidget();
     const int32_t now = host_.param().intList[static_cast<std::size_t>(row)];
-    const auto color = host_.modal([&] { return host_.prompter().pickColor(panels::preset(now)); });
+    doc::ColorJudge judge;
+    if (const auto place = panels::textColorPlace(host_.param()))
+        judge = [this, row, place = *place](const QColor& color) {
+            return widgets::colorUses(host_.document().project(), place, {row},
+                                      [&](check::Looks& looks) {
+                                          looks.param(place.param)->intList.at(
+                                              static_cast<std::size_t>(row)) =
+                                              widgets::colorValue(color);
+                                      });
+        };
+    const auto color =
+        host_.modal([&] { return host_.prompter().pickColor(panels::preset(now), judge); });
     if (host_.isOpen(panel_))
         (had && panel_->isAncestorOf(had) ? had : list_)->setFocus(Qt::OtherFocusReason);
     if (color)
@@ -188,11 +204,20 @@ void ColorListEditor::set(int32_t value) {
         return;
     fill();
     list_->setCurrentRow(row);
+    // Placed again: the contrast's text may take another line.
+    if (host_.isOpen(panel_))
+        host_.show(panel_, true);
 }
 
 void ColorListEditor::fill() {
     const int current = list_->currentRow();
     list_->clear();
+    const auto place = panels::textColorPlace(host_.param());
+    const int entries = static_cast<int>(host_.param().intList.size());
+    QList<doc::ColorUse> uses;
+    if (place && entries == 2)
+        uses = widgets::colorUses(host_.document().project(), *place, {0, 1});
+    note_->setUses(uses);
     for (int32_t c : host_.param().intList) {
         auto* item = new QListWidgetItem(c == -1 ? QStringLiteral("[none]")
                                                  : fromModel(output::formatColor(c)));

@@ -13,6 +13,10 @@ namespace menuloom::widgets {
 class TargetList;
 } // namespace menuloom::widgets
 
+namespace menuloom::widgets {
+class ContrastNote;
+} // namespace menuloom::widgets
+
 namespace menuloom::ui {
 
 // A list of N entries, each one of a fixed set of names, with a button per name that sets the
@@ -74,6 +78,7 @@ private:
     QPushButton* clear_;
     QPushButton* select_;
     QPushButton* ok_;
+    widgets::ContrastNote* note_; // the text's contrast, for the colours of the text
 };
 
 // A "strs" parameter's choices; "..." asks for a text of one's own.

@@ -62,6 +62,13 @@ std::optional<QColor> preset(int32_t color) {
     return widgets::toQColor(color);
 }
 
+std::optional<check::Place> textColorPlace(const model::TPropType& param) {
+    for (const char* name : {"fontColor", "itemBackColor", "menuBackColor"})
+        if (param.name == name)
+            return check::Place::ofParam(name);
+    return std::nullopt;
+}
+
 bool stepFocus(const QList<QPushButton*>& buttons, int step) {
     const auto count = buttons.size();
     for (qsizetype i = 0; i < count; ++i) {

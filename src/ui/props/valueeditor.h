@@ -4,6 +4,7 @@
 // change through its host as part of the one document step of this opening. The host (the
 // `ValueEditors` facade) owns the panels' placing, closing and the modal runs.
 
+#include "check/checks.h"
 #include "model/paramtable.h"
 
 #include <QObject>
@@ -96,6 +97,9 @@ QPushButton* button(QFrame* panel, const char* name, const QString& caption, boo
 bool isEnter(const QKeyEvent* key);
 // The colour picker's preset for a colour value: none for -1.
 std::optional<QColor> preset(int32_t color);
+// Where a colour parameter lies in or behind the items' text ("fontColor", "itemBackColor",
+// "menuBackColor"), so that its editor tells the contrast; nothing for other parameters.
+std::optional<check::Place> textColorPlace(const model::TPropType& param);
 // Moves the focus to the next (`step` 1) or previous (-1) of `buttons`, wrapping; true if one
 // of them had it.
 bool stepFocus(const QList<QPushButton*>& buttons, int step);

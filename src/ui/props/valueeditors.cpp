@@ -193,7 +193,9 @@ void ValueEditors::show(QFrame* p, bool valueWidth, int dy) {
     const QRect cell = grid_.valueCellRect(row_);
     QPoint at = grid_.viewport()->mapTo(host_, cell.topLeft()) + QPoint(0, dy);
     const int width = valueWidth ? cell.width() : p->property("ownWidth").toInt();
-    const int height = qBound(p->minimumHeight(), p->sizeHint().height(), p->maximumHeight());
+    // A panel with wrapped text is as tall as the text needs at the panel's width.
+    const int wanted = p->hasHeightForWidth() ? p->heightForWidth(width) : p->sizeHint().height();
+    const int height = qBound(p->minimumHeight(), wanted, p->maximumHeight());
     // Kept inside the window.
     at.setX(qMax(0, qMin(at.x(), host_->width() - width)));
     at.setY(qMax(0, qMin(at.y(), host_->height() - height)));

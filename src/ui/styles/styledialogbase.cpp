@@ -97,6 +97,7 @@ StyleDialogBase::StyleDialogBase(doc::Document& document, doc::Prompter& prompte
             showSelection();
     });
     connect(&document_, &doc::Document::projectReset, this, [this] { selectStyle(-1); });
+    connect(&document_, &doc::Document::changed, this, [this] { showContrast(); });
 
     // The main window's Edit menu is out of reach while the dialog is open; its keys work here
     // too (a text field keeps Ctrl+Z for its own text).
@@ -215,6 +216,7 @@ void StyleDialogBase::showCommon() {
         parameters_->setEnabled(on);
     if (hint_)
         hint_->setVisible(!on);
+    showContrast();
 }
 
 void StyleDialogBase::listSelectionChanged() {
@@ -350,8 +352,8 @@ MENULOOM_STYLE_DIALOG_STEPS(model::TStyle)
 MENULOOM_STYLE_DIALOG_STEPS(model::TSmStyle)
 #undef MENULOOM_STYLE_DIALOG_STEPS
 
-std::optional<int32_t> StyleDialogBase::pickColor() {
-    const std::optional<QColor> color = prompter_.pickColor(std::nullopt);
+std::optional<int32_t> StyleDialogBase::pickColor(const doc::ColorJudge& judge) {
+    const std::optional<QColor> color = prompter_.pickColor(std::nullopt, judge);
     if (!color)
         return std::nullopt;
     return colorValue(*color);

@@ -3,6 +3,7 @@
 // Duplicate, Delete and Delete All buttons, the name edit, Ok and Update, the selection that
 // follows the document, and the steps every edit becomes.
 
+#include "doc/prompter.h"
 #include "model/project.h"
 #include "widgets/framelessdialog.h"
 
@@ -57,6 +58,9 @@ protected:
     virtual void showSelection() = 0;
     // The user changed the name edit's text.
     virtual void nameEdited() = 0;
+    // The text's contrast under the colours, shown again after every change of the document
+    // (the dialog's own, one behind it, an undo) and of the selection.
+    virtual void showContrast() {}
     // Shows the common part: the list's selection, the name, what is enabled.
     void showCommon();
 
@@ -84,8 +88,9 @@ protected:
     QCheckBox* makeFlagBox(const char* name, const char* caption,
                            std::function<void(QCheckBox*, bool)> onToggle);
 
-    // The colour picker, not preset; the picked colour as a model value.
-    std::optional<int32_t> pickColor();
+    // The colour picker, not preset; the picked colour as a model value. With a judge, the
+    // picker tells what each colour it shows would do.
+    std::optional<int32_t> pickColor(const doc::ColorJudge& judge = {});
     // The image file picker; the path made relative to the working folder.
     std::optional<QString> pickImage();
 

@@ -4,6 +4,7 @@
 #include "model/paramtable.h"
 #include "output/datawriter.h"
 #include "widgets/colorbutton.h"
+#include "widgets/contrastnote.h"
 #include "widgets/conversions.h"
 #include "widgets/widthslider.h"
 
@@ -87,6 +88,11 @@ QWidget* TfrmSmStyles::buildParameters() {
                                  group + QStringLiteral(" Clear"));
     }
 
+    backContrast_ = new widgets::ContrastNote;
+    backContrast_->setObjectName(QStringLiteral("lblSmBackColorContrast"));
+    backContrast_->setCompact(true);
+    backContrast_->setInset(4);
+
     cbSmBorderStyle = new QComboBox;
     cbSmBorderStyle->setObjectName(QStringLiteral("cbSmBorderStyle"));
     for (std::string_view name : model::kBorderStyleNames)
@@ -128,19 +134,21 @@ QWidget* TfrmSmStyles::buildParameters() {
     grid->setColumnStretch(1, 1);
     // Check boxes only as wide as their captions, so that their middle is on them.
     auto flag = [this](Flag f) { return flagBoxes_[static_cast<std::size_t>(f)]; };
-    auto pairRow = [&](int row, QWidget* a, QWidget* b) {
+    auto pairRow = [&](int row, QWidget* a, QWidget* b, QWidget* c = nullptr) {
         auto* pair = new QHBoxLayout;
         pair->setSpacing(6);
         pair->addWidget(a);
         if (b)
             pair->addWidget(b);
+        if (c)
+            pair->addWidget(c);
         pair->addStretch(1);
         grid->addLayout(pair, row, 1, 1, 3);
     };
     grid->addWidget(flag(kBorderColor), 0, 0, Qt::AlignLeft);
     pairRow(0, colorButtons_[0], clears[0]);
     grid->addWidget(flag(kBackColor), 1, 0, Qt::AlignLeft);
-    pairRow(1, colorButtons_[1], clears[1]);
+    pairRow(1, colorButtons_[1], clears[1], backContrast_);
     grid->addWidget(flag(kBorderStyle), 2, 0, Qt::AlignLeft);
     pairRow(2, cbSmBorderStyle, nullptr);
     grid->addWidget(flag(kBorderWidth), 3, 0, Qt::AlignLeft);
@@ -193,10 +201,33 @@ int32_t TfrmSmStyles::spdSmBorderColorPostPaint(int tag) const {
     return s ? s->*kColors[tag] : -1;
 }
 
+void TfrmSmStyles::showContrast() {
+    // Beside a set back colour: the contrast of the text on it.
+    const TSmStyle* s = selectedRecord<TSmStyle>();
+    QList<doc::ColorUse> uses;
+    if (s && s->menuBackColor != -1)
+        uses = widgets::colorUses(document_.project(), check::Place::ofSmStyle(selected_), {0, 1},
+                                  [k = selected_](check::Looks& looks) {
+                                      looks.applySmStyleColors(k);
+                                  });
+    backContrast_->setUses(uses);
+}
+
 void TfrmSmStyles::spdSmBorderColorClick(int tag) {
     if (selected_ < 0)
         return;
-    const std::optional<int32_t> color = pickColor();
+    // The back colour: the picker judges the text on it.
+    doc::ColorJudge judge;
+    if (tag == 1)
+        judge = [this, k = selected_](const QColor& color) {
+            return widgets::colorUses(document_.project(), check::Place::ofSmStyle(k), {0, 1},
+                                      [&](check::Looks& looks) {
+                                          looks.smStyle(k)->menuBackColor =
+                                              widgets::colorValue(color);
+                                          looks.applySmStyleColors(k);
+                                      });
+        };
+    const std::optional<int32_t> color = pickColor(judge);
     if (!color)
         return;
     editStep<TSmStyle>([&](TSmStyle& s) { s.*kColors[tag] = *color; });

@@ -13,6 +13,7 @@ class QSlider;
 
 namespace menuloom::widgets {
 class ColorButton;
+class ContrastNote;
 }
 
 namespace menuloom::ui {
@@ -27,6 +28,7 @@ public:
 protected:
     void showSelection() override { lbSmStylesClick(); }
     void nameEdited() override { eSmStyleNameChange(); }
+    void showContrast() override;
 
 private:
     QWidget* buildParameters();
@@ -54,6 +56,7 @@ private:
 
     std::array<QCheckBox*, 5> flagBoxes_{};
     std::array<widgets::ColorButton*, 2> colorButtons_{};
+    widgets::ContrastNote* backContrast_ = nullptr; // the text's contrast on the back colour
     QComboBox* cbSmBorderStyle = nullptr;
     QSlider* tbSmWidth = nullptr;
     QLabel* lblSmWidth = nullptr;

@@ -5,6 +5,7 @@
 #include "output/datawriter.h"
 #include "ui/styles/tfrmfont.h"
 #include "widgets/colorbutton.h"
+#include "widgets/contrastnote.h"
 #include "widgets/conversions.h"
 #include "widgets/widthslider.h"
 
@@ -171,6 +172,15 @@ QWidget* TfrmStyles::buildParameters() {
         colorButtons_[static_cast<std::size_t>(tag)] = select;
         clearButtons_[static_cast<std::size_t>(tag)] = clear;
     }
+    const char* noteNames[4] = {"lblFontColorNormalContrast", "lblFontColorOverContrast",
+                                "lblBackColorNormalContrast", "lblBackColorOverContrast"};
+    for (int tag = 0; tag < 4; ++tag) {
+        auto* note = new widgets::ContrastNote;
+        note->setObjectName(latin(noteNames[tag]));
+        note->setCompact(true);
+        note->setInset(4);
+        contrastNotes_[static_cast<std::size_t>(tag)] = note;
+    }
 
     for (int tag = 0; tag < 6; ++tag) {
         const ImageEntry& entry = kImages[tag];
@@ -228,6 +238,8 @@ QWidget* TfrmStyles::buildParameters() {
         pair->setSpacing(6);
         pair->addWidget(colorButtons_[static_cast<std::size_t>(tag)]);
         pair->addWidget(clearButtons_[static_cast<std::size_t>(tag)]);
+        if (tag < 4)
+            pair->addWidget(contrastNotes_[static_cast<std::size_t>(tag)]);
         pair->addStretch(1);
         grid->addWidget(label(latin(kColors[tag].label), nullptr), row, 0);
         grid->addLayout(pair, row++, 1, 1, 2);
@@ -324,10 +336,35 @@ int32_t TfrmStyles::spdFontColorNormalPostPaint(int tag) const {
     return s ? s->*kColors[tag].field : -1;
 }
 
+void TfrmStyles::showContrast() {
+    // Beside each colour that is set: the contrast of the text in the state it draws.
+    const TStyle* s = selectedRecord<TStyle>();
+    for (int tag = 0; tag < 4; ++tag) {
+        QList<doc::ColorUse> uses;
+        if (s && s->*kColors[tag].field != -1)
+            uses = widgets::colorUses(document_.project(), check::Place::ofItemStyle(selected_),
+                                      {tag % 2}, [k = selected_](check::Looks& looks) {
+                                          looks.applyStyleColors(k);
+                                      });
+        contrastNotes_[static_cast<std::size_t>(tag)]->setUses(uses);
+    }
+}
+
 void TfrmStyles::spdFontColorNormalClick(int tag) {
     if (selected_ < 0)
         return;
-    const std::optional<int32_t> color = pickColor();
+    // The text colours and the back colours: the picker judges the state its colour draws.
+    doc::ColorJudge judge;
+    if (tag < 4)
+        judge = [this, tag, k = selected_](const QColor& color) {
+            return widgets::colorUses(document_.project(), check::Place::ofItemStyle(k),
+                                      {tag % 2}, [&](check::Looks& looks) {
+                                          looks.itemStyle(k)->*kColors[tag].field =
+                                              widgets::colorValue(color);
+                                          looks.applyStyleColors(k);
+                                      });
+        };
+    const std::optional<int32_t> color = pickColor(judge);
     if (!color)
         return;
     editStep<TStyle>([&](TStyle& s) { s.*kColors[tag].field = *color; });

@@ -13,6 +13,7 @@ class QSlider;
 
 namespace menuloom::widgets {
 class ColorButton;
+class ContrastNote;
 }
 
 namespace menuloom::ui {
@@ -30,6 +31,7 @@ public:
 protected:
     void showSelection() override { lbStylesClick(); }
     void nameEdited() override { eStyleNameChange(); }
+    void showContrast() override;
 
 private:
     QWidget* buildParameters();
@@ -68,6 +70,8 @@ private:
     std::array<QLineEdit*, 6> imageEdits_{};
     std::array<QPushButton*, 6> imageButtons_{};
     std::array<QCheckBox*, 10> flagBoxes_{};
+    // The text's contrast beside the font and back colours, by tag 0 to 3.
+    std::array<widgets::ContrastNote*, 4> contrastNotes_{};
     QComboBox* cbFontDecorNormal = nullptr;
     QComboBox* cbFontDecorOver = nullptr;
     QComboBox* cbBorderStyleNormal = nullptr;
