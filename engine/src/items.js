@@ -83,15 +83,14 @@ export const itemsMethods = {
 
   _makeSeparator(doc, vertical) {
     const c = this._cfg;
+    // A list item like the others, so that the list holds only items; the line in it is the
+    // separator.
     const sep = make(doc, 'li', 'zm-sep ' + (vertical ? 'zm-sep-v' : 'zm-sep-h'));
-    sep.setAttribute('role', 'separator');
-    sep.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
     const image = vertical ? c.separatorVImage : c.separatorImage;
     const bar = sep.appendChild(make(doc, image ? 'img' : 'span', 'zm-line'));
-    if (image) {
-      bar.alt = '';
-      bar.src = this._url(image);
-    }
+    bar.setAttribute('role', 'separator');
+    bar.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
+    if (image) bar.src = this._url(image);
     return sep;
   },
 

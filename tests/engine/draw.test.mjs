@@ -69,10 +69,10 @@ test('site menu: a horizontal bar with UTF-8 texts, icons, arrows, separators an
   assert.ok(r[1].left >= r[0].right && r[2].left > r[1].right);
   // A vertical separator between Products and Über uns, as tall as the bar's items.
   const sep = await page.evaluate(() => {
-    const s = document.querySelector('.zm-bar > [role=separator]');
+    const s = document.querySelector('.zm-bar > .zm-sep');
     const bar = s.getBoundingClientRect();
     const line = s.firstElementChild.getBoundingClientRect();
-    return { orient: s.getAttribute('aria-orientation'), prev: s.previousElementSibling.textContent, w: line.width, h: line.height, rowH: bar.height, bg: getComputedStyle(s.firstElementChild).backgroundColor };
+    return { orient: s.querySelector('[role=separator]').getAttribute('aria-orientation'), prev: s.previousElementSibling.textContent, w: line.width, h: line.height, rowH: bar.height, bg: getComputedStyle(s.firstElementChild).backgroundColor };
   });
   assert.deepEqual([sep.orient, sep.prev, sep.w, sep.bg], ['vertical', 'Products', 1, rgb('#000000')]);
   near(sep.h, sep.rowH, 'separator height');
@@ -92,8 +92,8 @@ test('site menu: a horizontal bar with UTF-8 texts, icons, arrows, separators an
   await waitOpen(page, 'Tools');
   const sub = await page.evaluate(() => {
     const box = [...document.querySelectorAll('.zm-box')].find((b) => b.textContent.includes('Tools'));
-    const sep = box.querySelector('[role=separator]');
-    const line = sep.firstElementChild.getBoundingClientRect();
+    const sep = box.querySelector('.zm-sep > [role=separator]');
+    const line = sep.getBoundingClientRect();
     const item = box.querySelector('.zm-item').getBoundingClientRect();
     const img = box.querySelector('img.zm-icon');
     const arrow = [...box.querySelectorAll('.zm-item')].find((a) => a.textContent === 'Hardware').querySelector('.zm-arrow');
@@ -179,8 +179,8 @@ test('parameters: absolute position, width, pathPrefix, itemTarget, separator an
   assert.equal(widths.align, 'center');
   assert.equal(widths.cursor, 'pointer', 'the cursor name "hand"');
   const vsep = await page.evaluate(() => {
-    const s = document.querySelector('.zm-bar > [role=separator]');
-    const img = s.firstElementChild;
+    const s = document.querySelector('.zm-bar > .zm-sep');
+    const img = s.querySelector('[role=separator]');
     return { tag: img.tagName, src: img.src, w: img.getBoundingClientRect().width, h: img.getBoundingClientRect().height, rowH: s.getBoundingClientRect().height };
   });
   assert.deepEqual([vsep.tag, vsep.src, vsep.w], ['IMG', `${base}/sub/img/vline.svg`, 3]);
@@ -189,8 +189,8 @@ test('parameters: absolute position, width, pathPrefix, itemTarget, separator an
   await waitOpen(page, 'Tools');
   const sub = await page.evaluate(() => {
     const box = [...document.querySelectorAll('.zm-box')].find((b) => b.textContent.includes('Tools'));
-    const s = box.querySelector('[role=separator]');
-    const img = s.firstElementChild;
+    const s = box.querySelector('.zm-sep');
+    const img = s.querySelector('[role=separator]');
     const sr = s.getBoundingClientRect();
     const ir = img.getBoundingClientRect();
     const cs = getComputedStyle(s);
@@ -273,7 +273,7 @@ test('missing and malformed globals fall back to the defaults and the menu still
   const bad = await openMenu('broken.js');
   const bar = await items(bad, '.zm-bar > li > .zm-item');
   assert.deepEqual(bar.map((i) => i.text), ['Alpha', '42', 'Omega']);
-  assert.equal(await bad.evaluate(() => document.querySelectorAll('.zm-bar > [role=separator]').length), 1);
+  assert.equal(await bad.evaluate(() => document.querySelectorAll('.zm-bar > .zm-sep > [role=separator]').length), 1);
   assert.deepEqual(await style(bad, 'Alpha', ['fontSize', 'fontFamily', 'cursor', 'borderTopStyle']), { fontSize: '10.6667px', fontFamily: 'Tahoma, sans-serif', cursor: 'default', borderTopStyle: 'none' });
   await hover(bad, 'Alpha');
   await waitOpen(bad, 'Deep first');
