@@ -165,8 +165,8 @@ Tfrm::Tfrm(Document& document, Folders folders, Prompter& prompter, const Browse
         std::vector<check::DrawnItem> drawn;
         drawn.reserve(static_cast<std::size_t>(items.size()));
         for (const PreviewBrowser::DrawnItem& item : items)
-            drawn.push_back({std::vector<int>(item.rows.begin(), item.rows.end()), item.width,
-                             item.height});
+            drawn.push_back(
+                {std::vector<int>(item.rows.begin(), item.rows.end()), item.width, item.height});
         checks->setDrawnItems(std::move(drawn), width);
     });
 

@@ -2,6 +2,7 @@
 
 #include "cli/importcommand.h"
 #include "cli/lintcommand.h"
+#include "cli/options.h"
 #include "cli/pagecommands.h"
 #include "cli/publishcommand.h"
 #include "cli/readcommands.h"
@@ -17,13 +18,6 @@ namespace menuloom::cli {
 
 namespace {
 
-constexpr std::string_view kTool = "menuloom-cli";
-
-int usageError(Streams io, std::string_view message) {
-    io.err << kTool << ": " << message << "\nTry '" << kTool << " --help'.\n";
-    return kExitUsage;
-}
-
 // Writes `text` to OUT, or to standard output for "-"; reports a failure like the designer would.
 int emit(const std::string& out, const std::string& text, Streams io) {
     if (out == "-") {
@@ -32,18 +26,14 @@ int emit(const std::string& out, const std::string& text, Streams io) {
         return io.out ? kExitOk : kExitFailure;
     }
     const auto result = output::writeFileAtomically(out, text);
-    if (!result) {
-        io.err << kTool << ": " << out << ": " << result.message << '\n';
-        return kExitFailure;
-    }
-    return kExitOk;
+    return result ? kExitOk : failure(io, out, result.message);
 }
 
 int cmdNew(std::span<const std::string> args, Streams io) {
     if (args.size() > 1)
-        return usageError(io, "new takes at most one argument");
-    if (!args.empty() && args[0].size() > 1 && args[0][0] == '-')
-        return usageError(io, "unknown option '" + args[0] + "'");
+        return usage(io, "new takes at most one argument");
+    if (!args.empty() && isOption(args[0]))
+        return unknownOption(io, args[0]);
     model::Project project;
     const std::string out = args.empty() ? "-" : args[0];
     return emit(out, output::renderDataFile(project, false), io);
@@ -89,7 +79,7 @@ std::span<const Command> commands() {
 
 int runCli(std::span<const std::string> args, Streams io) {
     if (args.empty())
-        return usageError(io, "no command given");
+        return usage(io, "no command given");
     const std::string& first = args[0];
     if (first == "--help" || first == "-h" || first == "help") {
         printHelp(io.out);
@@ -111,7 +101,7 @@ int runCli(std::span<const std::string> args, Streams io) {
             return c.run(rest, io);
         }
     }
-    return usageError(io, "unknown command '" + first + "'");
+    return usage(io, "unknown command '" + first + "'");
 }
 
 } // namespace menuloom::cli

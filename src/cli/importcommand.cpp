@@ -1,5 +1,6 @@
 #include "cli/importcommand.h"
 
+#include "cli/options.h"
 #include "import/navimport.h"
 #include "model/project.h"
 #include "output/datawriter.h"
@@ -11,18 +12,6 @@
 namespace menuloom::cli {
 
 namespace {
-
-constexpr std::string_view kTool = "menuloom-cli";
-
-int usage(Streams io, std::string_view message) {
-    io.err << kTool << ": " << message << "\nTry '" << kTool << " import --help'.\n";
-    return kExitUsage;
-}
-
-int failure(Streams io, std::string_view source, std::string_view message) {
-    io.err << kTool << ": " << source << ": " << message << '\n';
-    return kExitFailure;
-}
 
 // A navigation number counting from 1; 0 when the text is not one.
 int parseNumber(std::string_view text) {
@@ -45,24 +34,24 @@ int cmdImport(std::span<const std::string> args, Streams io) {
             std::string value;
             if (a == "--nav") {
                 if (i + 1 == args.size())
-                    return usage(io, "--nav needs a number");
+                    return usage(io, "--nav needs a number", "import");
                 value = args[++i];
             } else {
                 value = a.substr(6);
             }
             nav = parseNumber(value);
             if (nav == 0)
-                return usage(io, "--nav needs a number from 1 on, not '" + value + "'");
-        } else if (a.size() > 1 && a[0] == '-') {
-            return usage(io, "unknown option '" + a + "'");
+                return usage(io, "--nav needs a number from 1 on, not '" + value + "'", "import");
+        } else if (isOption(a)) {
+            return unknownOption(io, a, "import");
         } else {
             positional.push_back(a);
         }
     }
     if (list && positional.size() != 1)
-        return usage(io, "import --list needs SOURCE only (it writes nothing)");
+        return usage(io, "import --list needs SOURCE only (it writes nothing)", "import");
     if (!list && positional.size() != 2)
-        return usage(io, "import needs SOURCE and OUT");
+        return usage(io, "import needs SOURCE and OUT", "import");
     const std::string& source = positional[0];
 
     std::string bytes;

@@ -2,8 +2,8 @@
 
 #include "check/checks.h"
 #include "check/contrast.h"
+#include "cli/options.h"
 #include "model/project.h"
-#include "reader/datareader.h"
 
 #include <nlohmann/json.hpp>
 
@@ -12,13 +12,6 @@
 namespace menuloom::cli {
 
 namespace {
-
-constexpr std::string_view kTool = "menuloom-cli";
-
-int usage(Streams io, std::string_view message) {
-    io.err << kTool << ": " << message << "\nTry '" << kTool << " --help'.\n";
-    return kExitUsage;
-}
 
 nlohmann::json whereOf(const check::Place& place) {
     using Kind = check::Place::Kind;
@@ -57,26 +50,16 @@ std::string jsonOf(const std::vector<check::Finding>& findings) {
 } // namespace
 
 int cmdLint(std::span<const std::string> args, Streams io) {
-    bool json = false;
-    std::vector<std::string> positional;
-    for (const auto& a : args) {
-        if (a == "--json")
-            json = true;
-        else if (a.size() > 1 && a[0] == '-')
-            return usage(io, "unknown option '" + a + "'");
-        else
-            positional.push_back(a);
-    }
-    if (positional.size() != 1)
+    const Args p = parseArgs(args, {"--json"});
+    if (!p.unknown.empty())
+        return unknownOption(io, p.unknown);
+    if (p.positional.size() != 1)
         return usage(io, "lint needs IN");
+    const bool json = p.has("--json");
 
     model::Project project;
-    const reader::ReadResult r = reader::readDataFile(project, positional[0]);
-    if (!r.ok()) {
-        io.err << kTool << ": " << positional[0] << ": "
-               << (r.message.empty() ? "the file is empty" : r.message) << '\n';
+    if (!readMenu(io, project, p.positional[0]))
         return kExitFailure;
-    }
     check::Options options;
     options.baseFolder = project.workingFolder;
     const auto findings = check::checkProject(project, options);

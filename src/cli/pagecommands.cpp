@@ -1,10 +1,10 @@
 #include "cli/pagecommands.h"
 
+#include "cli/options.h"
 #include "model/project.h"
 #include "output/datawriter.h"
 #include "output/pagewriter.h"
 #include "output/savescript.h"
-#include "reader/datareader.h"
 #include "util/systemmessage.h"
 
 #include <filesystem>
@@ -17,49 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kTool = "menuloom-cli";
-
-struct Parsed {
-    std::vector<std::string> positional;
-    std::vector<std::string> flags;
-    std::string unknown;
-};
-
-Parsed parse(std::span<const std::string> args, std::initializer_list<std::string_view> known) {
-    Parsed p;
-    for (const auto& a : args) {
-        if (a.size() > 1 && a.rfind("--", 0) == 0) {
-            bool ok = false;
-            for (auto k : known)
-                ok = ok || a == k;
-            if (ok)
-                p.flags.push_back(a);
-            else if (p.unknown.empty())
-                p.unknown = a;
-        } else {
-            p.positional.push_back(a);
-        }
-    }
-    return p;
-}
-
-bool has(const Parsed& p, std::string_view flag) {
-    for (const auto& f : p.flags)
-        if (f == flag)
-            return true;
-    return false;
-}
-
-int usage(Streams io, std::string_view message) {
-    io.err << kTool << ": " << message << "\nTry '" << kTool << " --help'.\n";
-    return kExitUsage;
-}
-
-int failed(Streams io, const output::WriteResult& r) {
-    io.err << kTool << ": " << r.path << ": " << r.message << '\n';
-    return kExitFailure;
-}
-
 } // namespace
 
 std::string programFolder() {
@@ -71,19 +28,19 @@ std::string programFolder() {
 }
 
 int cmdPage(std::span<const std::string> args, Streams io) {
-    const Parsed p = parse(args, {"--preview"});
+    const Args p = parseArgs(args, {"--preview"});
     if (!p.unknown.empty())
-        return usage(io, "unknown option '" + p.unknown + "'");
+        return unknownOption(io, p.unknown);
     if (p.positional.size() != 2)
         return usage(io, "page needs DATA and PAGE");
-    const auto r = output::writePage(p.positional[1], p.positional[0], has(p, "--preview"));
-    return r ? kExitOk : failed(io, r);
+    const auto r = output::writePage(p.positional[1], p.positional[0], p.has("--preview"));
+    return r ? kExitOk : failure(io, r.path, r.message);
 }
 
 int cmdExport(std::span<const std::string> args, Streams io) {
-    const Parsed p = parse(args, {"--force", "--links"});
+    const Args p = parseArgs(args, {"--force", "--links"});
     if (!p.unknown.empty())
-        return usage(io, "unknown option '" + p.unknown + "'");
+        return unknownOption(io, p.unknown);
     if (p.positional.size() != 2)
         return usage(io, "export needs IN and DIR");
     std::string dir = p.positional[1];
@@ -93,10 +50,10 @@ int cmdExport(std::span<const std::string> args, Streams io) {
     output::SaveRequest request;
     request.dataPath = dir + "zel_data.js";
     request.programFolder = programFolder();
-    request.staticLinks = has(p, "--links");
+    request.staticLinks = p.has("--links");
     const output::SavePaths paths = output::savePaths(request);
 
-    if (!has(p, "--force")) {
+    if (!p.has("--force")) {
         std::error_code ec;
         for (const auto& path : {paths.data, paths.page, paths.engine}) {
             if (fs::exists(path, ec)) {
@@ -107,18 +64,11 @@ int cmdExport(std::span<const std::string> args, Streams io) {
     }
 
     model::Project project;
-    const auto read = reader::readDataFile(project, p.positional[0]);
-    if (!read.ok()) {
-        io.err << kTool << ": " << p.positional[0] << ": "
-               << (read.message.empty() ? "the file is empty" : read.message) << '\n';
+    if (!readMenu(io, project, p.positional[0]))
         return kExitFailure;
-    }
     // A folder that does not exist yet is made, with its parents.
-    if (std::error_code ec; !fs::create_directories(dir, ec) && ec) {
-        io.err << kTool << ": " << p.positional[1] << ": " << util::systemMessage(ec.value())
-               << '\n';
-        return kExitFailure;
-    }
+    if (std::error_code ec; !fs::create_directories(dir, ec) && ec)
+        return failure(io, p.positional[1], util::systemMessage(ec.value()));
     const output::SaveResult saved = output::saveScript(project, request);
     if (!saved.completed) {
         for (const std::string& message : saved.messages) {

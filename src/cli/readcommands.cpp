@@ -1,8 +1,8 @@
 #include "cli/readcommands.h"
 
+#include "cli/options.h"
 #include "model/project.h"
 #include "output/datawriter.h"
-#include "reader/datareader.h"
 
 #include <algorithm>
 #include <ostream>
@@ -11,27 +11,6 @@
 namespace menuloom::cli {
 
 namespace {
-
-constexpr std::string_view kTool = "menuloom-cli";
-
-int usage(Streams io, std::string_view message) {
-    io.err << kTool << ": " << message << "\nTry '" << kTool << " --help'.\n";
-    return kExitUsage;
-}
-
-bool isOption(const std::string& arg) {
-    return arg.size() > 1 && arg[0] == '-';
-}
-
-// Reads `path` as the Open command does: a new project (the reset), then the reader.
-bool readAsOpen(model::Project& project, const std::string& path, Streams io) {
-    const reader::ReadResult r = reader::readDataFile(project, path);
-    if (r.ok())
-        return true;
-    io.err << kTool << ": " << path << ": " << (r.message.empty() ? "the file is empty" : r.message)
-           << '\n';
-    return false;
-}
 
 template <typename List>
 void printStyles(std::ostream& os, std::string_view title, const List& list) {
@@ -43,25 +22,18 @@ void printStyles(std::ostream& os, std::string_view title, const List& list) {
 } // namespace
 
 int cmdConvert(std::span<const std::string> args, Streams io) {
-    std::vector<std::string> positional;
-    bool preview = false;
-    for (const auto& a : args) {
-        if (a == "--preview")
-            preview = true;
-        else if (isOption(a))
-            return usage(io, "unknown option '" + a + "'");
-        else
-            positional.push_back(a);
-    }
-    if (positional.size() != 2)
+    const Args p = parseArgs(args, {"--preview"});
+    if (!p.unknown.empty())
+        return unknownOption(io, p.unknown);
+    if (p.positional.size() != 2)
         return usage(io, "convert needs IN and OUT");
-    const std::string& in = positional[0];
-    const std::string& out = positional[1];
+    const std::string& in = p.positional[0];
+    const std::string& out = p.positional[1];
 
     model::Project project;
-    if (!readAsOpen(project, in, io))
+    if (!readMenu(io, project, in))
         return kExitFailure;
-    const std::string text = output::renderDataFile(project, preview);
+    const std::string text = output::renderDataFile(project, p.has("--preview"));
     if (out == "-") {
         io.out << text;
         io.out.flush();
@@ -72,22 +44,18 @@ int cmdConvert(std::span<const std::string> args, Streams io) {
         return kExitOk;
     }
     const output::WriteResult w = output::writeFileAtomically(out, text);
-    if (!w) {
-        io.err << kTool << ": " << out << ": " << w.message << '\n';
-        return kExitFailure;
-    }
-    return kExitOk;
+    return w ? kExitOk : failure(io, out, w.message);
 }
 
 int cmdCheck(std::span<const std::string> args, Streams io) {
-    for (const auto& a : args)
-        if (isOption(a))
-            return usage(io, "unknown option '" + a + "'");
-    if (args.size() != 1)
+    const Args p = parseArgs(args, {});
+    if (!p.unknown.empty())
+        return unknownOption(io, p.unknown);
+    if (p.positional.size() != 1)
         return usage(io, "check needs IN");
 
     model::Project project;
-    if (!readAsOpen(project, args[0], io))
+    if (!readMenu(io, project, p.positional[0]))
         return kExitFailure;
 
     std::ostream& os = io.out;

@@ -68,11 +68,11 @@ QString ContrastNote::ratios(const QList<doc::ColorUse>& uses) {
     QStringList parts;
     for (const doc::ColorUse& use : uses) {
         const check::Readability& r = use.readability;
-        const QString value = !r.any       ? QStringLiteral("\u2013")
+        const QString value = !r.any      ? QStringLiteral("\u2013")
                               : r.known() ? ratioOf(r.ratio)
                                           : QStringLiteral("?");
-        const QString state = use.state == QLatin1String("mouse-over") ? QStringLiteral("over")
-                                                                       : use.state;
+        const QString state =
+            use.state == QLatin1String("mouse-over") ? QStringLiteral("over") : use.state;
         parts << (uses.size() > 1 ? state + QLatin1Char(' ') + value : value);
     }
     return parts.join(QStringLiteral(" \u00B7 "));

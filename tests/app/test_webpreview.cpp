@@ -220,8 +220,8 @@ private slots:
             return places;
         };
         QTRY_VERIFY_WITH_TIMEOUT(smallOnes().contains("item:1/0/0"), 20000);
-        QCOMPARE(smallOnes(), QStringList({"item:0", "item:1", "item:1/0", "item:1/0/0",
-                                           "item:2"}));
+        QCOMPARE(smallOnes(),
+                 QStringList({"item:0", "item:1", "item:1/0", "item:1/0/0", "item:2"}));
         QCOMPARE(evaluate(view, kOutlinedAndDrawn).toString(), QString("Hammer"));
         QCOMPARE(evaluate(view, "document.querySelectorAll('.zm-box.zm-open').length").toInt(), 2);
         if (!shots.isEmpty()) {

@@ -93,7 +93,7 @@ TEST(Looks, TargetSizesFromWhatTheBrowserDrew) {
     add(p, home, "News");
     add(p, nullptr, "-");
     const std::vector<DrawnItem> drawn = {
-        {{0}, 24, 24},       // exactly large enough
+        {{0}, 24, 24},        // exactly large enough
         {{0, 0}, 120, 23.96}, // just too low: never read as 24
         {{1}, 4, 4},          // a separator
         {{7, 1}, 10, 10},     // no longer there

@@ -6,8 +6,8 @@
 #include "widgets/conversions.h"
 
 #include <QBoxLayout>
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -79,11 +79,10 @@ std::optional<QColor> ColorEditor::pickFrom(std::optional<QColor> initial) {
     doc::ColorJudge judge;
     if (const auto place = panels::textColorPlace(host_.param()))
         judge = [this, place = *place](const QColor& color) {
-            return widgets::colorUses(host_.document().project(), place, {0, 1},
-                                      [&](check::Looks& looks) {
-                                          looks.param(place.param)->num =
-                                              widgets::colorValue(color);
-                                      });
+            return widgets::colorUses(
+                host_.document().project(), place, {0, 1}, [&](check::Looks& looks) {
+                    looks.param(place.param)->num = widgets::colorValue(color);
+                });
         };
     return host_.modal([&] { return host_.prompter().pickColor(initial, judge); });
 }

@@ -183,12 +183,11 @@ void ColorListEditor::pick() {
     doc::ColorJudge judge;
     if (const auto place = panels::textColorPlace(host_.param()))
         judge = [this, row, place = *place](const QColor& color) {
-            return widgets::colorUses(host_.document().project(), place, {row},
-                                      [&](check::Looks& looks) {
-                                          looks.param(place.param)->intList.at(
-                                              static_cast<std::size_t>(row)) =
-                                              widgets::colorValue(color);
-                                      });
+            return widgets::colorUses(
+                host_.document().project(), place, {row}, [&](check::Looks& looks) {
+                    looks.param(place.param)->intList.at(static_cast<std::size_t>(row)) =
+                        widgets::colorValue(color);
+                });
         };
     const auto color =
         host_.modal([&] { return host_.prompter().pickColor(panels::preset(now), judge); });

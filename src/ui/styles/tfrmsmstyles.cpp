@@ -206,10 +206,9 @@ void TfrmSmStyles::showContrast() {
     const TSmStyle* s = selectedRecord<TSmStyle>();
     QList<doc::ColorUse> uses;
     if (s && s->menuBackColor != -1)
-        uses = widgets::colorUses(document_.project(), check::Place::ofSmStyle(selected_), {0, 1},
-                                  [k = selected_](check::Looks& looks) {
-                                      looks.applySmStyleColors(k);
-                                  });
+        uses = widgets::colorUses(
+            document_.project(), check::Place::ofSmStyle(selected_), {0, 1},
+            [k = selected_](check::Looks& looks) { looks.applySmStyleColors(k); });
     backContrast_->setUses(uses);
 }
 
@@ -220,12 +219,11 @@ void TfrmSmStyles::spdSmBorderColorClick(int tag) {
     doc::ColorJudge judge;
     if (tag == 1)
         judge = [this, k = selected_](const QColor& color) {
-            return widgets::colorUses(document_.project(), check::Place::ofSmStyle(k), {0, 1},
-                                      [&](check::Looks& looks) {
-                                          looks.smStyle(k)->menuBackColor =
-                                              widgets::colorValue(color);
-                                          looks.applySmStyleColors(k);
-                                      });
+            return widgets::colorUses(
+                document_.project(), check::Place::ofSmStyle(k), {0, 1}, [&](check::Looks& looks) {
+                    looks.smStyle(k)->menuBackColor = widgets::colorValue(color);
+                    looks.applySmStyleColors(k);
+                });
         };
     const std::optional<int32_t> color = pickColor(judge);
     if (!color)

@@ -14,7 +14,7 @@ class QSlider;
 namespace menuloom::widgets {
 class ColorButton;
 class ContrastNote;
-}
+} // namespace menuloom::widgets
 
 namespace menuloom::ui {
 

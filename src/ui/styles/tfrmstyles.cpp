@@ -342,10 +342,9 @@ void TfrmStyles::showContrast() {
     for (int tag = 0; tag < 4; ++tag) {
         QList<doc::ColorUse> uses;
         if (s && s->*kColors[tag].field != -1)
-            uses = widgets::colorUses(document_.project(), check::Place::ofItemStyle(selected_),
-                                      {tag % 2}, [k = selected_](check::Looks& looks) {
-                                          looks.applyStyleColors(k);
-                                      });
+            uses = widgets::colorUses(
+                document_.project(), check::Place::ofItemStyle(selected_), {tag % 2},
+                [k = selected_](check::Looks& looks) { looks.applyStyleColors(k); });
         contrastNotes_[static_cast<std::size_t>(tag)]->setUses(uses);
     }
 }
@@ -357,8 +356,8 @@ void TfrmStyles::spdFontColorNormalClick(int tag) {
     doc::ColorJudge judge;
     if (tag < 4)
         judge = [this, tag, k = selected_](const QColor& color) {
-            return widgets::colorUses(document_.project(), check::Place::ofItemStyle(k),
-                                      {tag % 2}, [&](check::Looks& looks) {
+            return widgets::colorUses(document_.project(), check::Place::ofItemStyle(k), {tag % 2},
+                                      [&](check::Looks& looks) {
                                           looks.itemStyle(k)->*kColors[tag].field =
                                               widgets::colorValue(color);
                                           looks.applyStyleColors(k);
