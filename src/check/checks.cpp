@@ -10,6 +10,7 @@
 #include <iterator>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -23,8 +24,8 @@ constexpr std::string_view kStateNames[] = {"normal", "mouse-over"};
 
 // The text compared for duplicates: without outer blanks, in lower case (ASCII and the Latin
 // letters of UTF-8's first two-byte block, which cover the single-byte files' texts).
-std::string folded(std::string_view text) {
-    std::string s(trimmed(text));
+void foldInto(std::string_view text, std::string& s) {
+    s.assign(trimmed(text));
     for (std::size_t i = 0; i < s.size(); ++i) {
         auto& c = s[i];
         if (c >= 'A' && c <= 'Z')
@@ -36,8 +37,38 @@ std::string folded(std::string_view text) {
             ++i;
         }
     }
-    return s;
 }
+
+// FNV-1a over the folded form of `text`, without making it.
+std::size_t foldedHash(std::string_view text) {
+    text = trimmed(text);
+    uint64_t h = 14695981039346656037ull;
+    auto mix = [&h](unsigned char c) {
+        h ^= c;
+        h *= 1099511628211ull;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 'A' && c <= 'Z') {
+            mix(static_cast<unsigned char>(c - 'A' + 'a'));
+        } else if (c == 0xC3 && i + 1 < text.size()) {
+            auto next = static_cast<unsigned char>(text[++i]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                next = static_cast<unsigned char>(next + 0x20);
+            mix(c);
+            mix(next);
+        } else {
+            mix(c);
+        }
+    }
+    return static_cast<std::size_t>(h);
+}
+
+// Lets the maps keyed by text be searched with a view, without making a string.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
 
 // Browsers drop leading blanks and tabs and line breaks anywhere before taking the scheme.
 bool isScriptLink(std::string_view link) {
@@ -88,6 +119,9 @@ public:
         : p_(project), o_(options), looks_(project) {}
 
     std::vector<Finding> run() {
+        // Room for a few findings per item, taken up front: reserved pages cost nothing until
+        // used, and a large menu's findings are then never moved while they are collected.
+        items_.reserve(static_cast<std::size_t>(p_.items.count()) * 2 + 64);
         params();
         styles();
         items();
@@ -102,9 +136,9 @@ public:
                 return findParam(p_.params, pa.param) < findParam(p_.params, pb.param);
             return pa.index < pb.index;
         });
-        out_.reserve(out_.size() + items_.size());
-        std::move(items_.begin(), items_.end(), std::back_inserter(out_));
-        return std::move(out_);
+        items_.insert(items_.begin(), std::make_move_iterator(out_.begin()),
+                      std::make_move_iterator(out_.end()));
+        return std::move(items_);
     }
 
 private:
@@ -135,19 +169,25 @@ private:
         path = trimmed(path);
         if (path.empty())
             return nullptr;
-        auto [it, fresh] = pictures_.try_emplace(std::string(path));
-        if (fresh) {
+        auto it = pictures_.find(path);
+        if (it == pictures_.end()) {
             std::string file = picturePath(path, o_.baseFolder);
-            if (!file.empty() && !(o_.fileExists ? o_.fileExists(file) : fileOnDisk(file)))
-                it->second = std::move(file);
+            if (!file.empty() && (o_.fileExists ? o_.fileExists(file) : fileOnDisk(file)))
+                file.clear();
+            it = pictures_.emplace(std::string(path), std::move(file)).first;
         }
         return it->second.empty() ? nullptr : &it->second;
     }
 
+    // Built in one piece: a large menu may miss thousands of pictures.
     static std::string missingText(std::string_view what, std::string_view path,
                                    const std::string& file) {
-        return "The " + std::string(what) + " " + inQuotes(trimmed(path)) +
-               " names no file (looked for " + inQuotes(file) + ").";
+        path = trimmed(path);
+        std::string s;
+        s.reserve(what.size() + path.size() + file.size() + 40);
+        s.append("The ").append(what).append(" \"").append(path);
+        s.append("\" names no file (looked for \"").append(file).append("\").");
+        return s;
     }
 
     // A picture of a parameter or style, told once per place and path.
@@ -277,36 +317,48 @@ private:
                       (static_cast<uint64_t>(static_cast<uint32_t>(box + 1)) << 32));
     }
 
-    // Duplicate texts among the items below `parent`.
-    // Marks the items below `parent` whose text an earlier sibling has; item() tells them.
+    // Marks the items below `parent` whose text an earlier sibling has; item() tells them. The
+    // texts are sorted by a hash of their folded form, so that nothing is allocated per item;
+    // equal hashes are confirmed on the texts.
     void siblings(const ItemNode* parent) {
         auto& texts = texts_;
         texts.clear();
         for (int i = 0; i < parent->childCount(); ++i) {
             const std::string& text = parent->child(i)->props().caption;
             if (text != "-" && !trimmed(text).empty())
-                texts.emplace_back(folded(text), i);
+                texts.emplace_back(foldedHash(text), i);
         }
         std::sort(texts.begin(), texts.end());
-        // Equal texts lie together, the first row of each run first.
-        std::size_t run = 0;
-        for (std::size_t i = 1; i < texts.size(); ++i) {
-            if (texts[i].first != texts[run].first)
-                run = i;
-            else
-                duplicateOf_[parent->child(texts[i].second)] = texts[run].second;
+        for (std::size_t run = 0, end = 0; run < texts.size(); run = end) {
+            end = run + 1;
+            while (end < texts.size() && texts[end].first == texts[run].first)
+                ++end;
+            for (std::size_t i = run + 1; i < end; ++i) {
+                foldInto(parent->child(texts[i].second)->props().caption, foldA_);
+                for (std::size_t j = run; j < i; ++j) {
+                    foldInto(parent->child(texts[j].second)->props().caption, foldB_);
+                    if (foldA_ == foldB_) {
+                        duplicateOf_[parent->child(texts[i].second)] = texts[j].second;
+                        break;
+                    }
+                }
+            }
         }
     }
 
     // ----- contrast
 
-    std::string kindText(bool sub, int look, int box) const {
-        std::string s = sub ? "Submenu items" : "Top-level items";
+    // "Submenu items of item style "A" in boxes of submenu style "B"", appended to `out`; in
+    // lower case after the first of a list.
+    void appendKind(std::string& out, bool sub, int look, int box, bool first = true) const {
+        out += first ? (sub ? "Submenu items" : "Top-level items")
+                     : (sub ? "submenu items" : "top-level items");
         if (look >= 0)
-            s += " of item style " + inQuotes(p_.itemStyles.nameAt(look));
+            out.append(" of item style \"").append(p_.itemStyles.nameAt(look)).append("\"");
         if (sub && box >= 0)
-            s += " in boxes of submenu style " + inQuotes(p_.smStyles.nameAt(box));
-        return s;
+            out.append(" in boxes of submenu style \"")
+                .append(p_.smStyles.nameAt(box))
+                .append("\"");
     }
 
     // The place to fix: a style that sets a colour first, then the parameter that sets one.
@@ -325,13 +377,16 @@ private:
         return Place::ofParam("fontColor");
     }
 
+    // Each kind of item drawn, both states. A large menu has thousands of kinds, so the keys
+    // are built in reused buffers and the texts only for what is told.
     void contrast() {
         std::vector<uint64_t> kinds(kinds_.begin(), kinds_.end());
         std::sort(kinds.begin(), kinds.end());
-        for (uint64_t key : kinds) {
-            const bool sub = key & 1u;
-            const int look = static_cast<int>((key >> 1) & 0x7FFFFFFFu) - 1;
-            const int box = static_cast<int>(key >> 32) - 1;
+        std::string& key = key_;
+        for (uint64_t kind : kinds) {
+            const bool sub = kind & 1u;
+            const int look = static_cast<int>((kind >> 1) & 0x7FFFFFFFu) - 1;
+            const int box = static_cast<int>(kind >> 32) - 1;
             const double alpha = looks_.opacity(sub);
             const TextLook states[2] = {looks_.draw(sub, look, box, 0, alpha),
                                         looks_.draw(sub, look, box, 1, alpha)};
@@ -339,11 +394,15 @@ private:
                 const TextLook& d = states[s];
                 if (d.hasPicture()) {
                     const Place& place = *d.pictureFrom;
-                    if (seenPictures_.insert({"contrast " + place.text(), d.picture}).second)
-                        add(Rule::ContrastUnknown, Severity::Warning, place,
-                            kindText(sub, look, box) + ": the text lies on the picture " +
-                                inQuotes(trimmed(d.picture)) +
-                                ", so its contrast cannot be computed. Check it by eye.");
+                    key.assign(place.text()).append(1, '\n').append(d.picture);
+                    if (!seenContrastPictures_.insert(key).second)
+                        continue;
+                    std::string message;
+                    appendKind(message, sub, look, box);
+                    message.append(": the text lies on the picture \"")
+                        .append(trimmed(d.picture))
+                        .append("\", so its contrast cannot be computed. Check it by eye.");
+                    add(Rule::ContrastUnknown, Severity::Warning, place, std::move(message));
                     continue;
                 }
                 if (!d.fails())
@@ -354,19 +413,25 @@ private:
                     states[0].back == d.back && states[0].large == d.large)
                     continue; // told with the normal state
                 const bool byOpacity = alpha < 1.0 && !looks_.draw(sub, look, box, s, 1.0).fails();
-                std::string detail =
-                    (same ? std::string("both states") : std::string(kStateNames[s]) + " state") +
-                    ": text " + hexOf(d.text) + " on " + hexOf(d.back) + " has a contrast of " +
-                    ratioText(d.ratio) + ", below the minimum of " + ratioText(d.required) +
-                    (d.large ? " for large text." : ".");
-                if (alpha < 1.0)
-                    detail += " The submenu is drawn at " + std::to_string(looks_.transparency()) +
-                              "% opacity.";
-                // Kinds of item that show the same fault through the same place are told once.
+                // Kinds of item that show the same fault through the same place are told once:
+                // the place, the state and the colours decide the text.
                 Place place = placeOf(d, byOpacity);
-                auto [at, fresh] =
-                    contrastGroups_.try_emplace(place.text() + '\n' + detail, contrast_.size());
-                if (fresh)
+                key.assign(place.text()).append(1, '\n').append(1, same ? 'b' : char('0' + s));
+                for (const Rgb& c : {d.text, d.back})
+                    key.append({char(c.r), char(c.g), char(c.b)});
+                key.append(1, d.large ? 'L' : 'n').append(1, alpha < 1.0 ? 'a' : 'o');
+                auto found = contrastGroups_.find(std::string_view(key));
+                if (found == contrastGroups_.end()) {
+                    std::string detail = (same ? std::string("both states")
+                                               : std::string(kStateNames[s]) + " state") +
+                                         ": text " + hexOf(d.text) + " on " + hexOf(d.back) +
+                                         " has a contrast of " + ratioText(d.ratio) +
+                                         ", below the minimum of " + ratioText(d.required) +
+                                         (d.large ? " for large text." : ".");
+                    if (alpha < 1.0)
+                        detail += " The submenu is drawn at " +
+                                  std::to_string(looks_.transparency()) + "% opacity.";
+                    found = contrastGroups_.emplace(key, contrast_.size()).first;
                     contrast_.push_back({{},
                                          std::move(detail),
                                          Finding{Rule::Contrast,
@@ -375,26 +440,25 @@ private:
                                                  {},
                                                  d.ratio,
                                                  d.required}});
-                contrast_[at->second].kinds.push_back(kindText(sub, look, box));
+                }
+                contrast_[found->second].kinds.push_back({sub, look, box});
             }
         }
         for (auto& group : contrast_) {
-            std::string subject;
+            std::string& message = group.finding.message;
             for (std::size_t i = 0; i < group.kinds.size(); ++i) {
-                std::string kind = group.kinds[i];
-                if (i > 0) {
-                    subject += i + 1 == group.kinds.size() ? " and " : ", ";
-                    kind[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(kind[0])));
-                }
-                subject += kind;
+                if (i > 0)
+                    message += i + 1 == group.kinds.size() ? " and " : ", ";
+                const auto& [sub, look, box] = group.kinds[i];
+                appendKind(message, sub, look, box, i == 0);
             }
-            group.finding.message = subject + ", " + group.detail;
+            message.append(", ").append(group.detail);
             out_.push_back(std::move(group.finding));
         }
     }
 
     struct ContrastGroup {
-        std::vector<std::string> kinds; // the kinds of item, as kindText() names them
+        std::vector<std::tuple<bool, int, int>> kinds; // submenu or not, item style, box style
         std::string detail;
         Finding finding;
     };
@@ -405,13 +469,18 @@ private:
     std::vector<Finding> out_;   // findings on parameters and styles
     std::vector<Finding> items_; // findings on items, in tree order
     std::vector<int> path_;
-    std::unordered_set<uint64_t> kinds_;                    // the kinds of item drawn (see item())
-    std::vector<std::pair<std::string, int>> texts_;        // scratch of siblings()
-    std::unordered_map<const ItemNode*, int> duplicateOf_;  // item: row of the first with its text
-    std::unordered_map<std::string, std::string> pictures_; // path: the missing file, or ""
+    std::unordered_set<uint64_t> kinds_;                   // the kinds of item drawn (see item())
+    std::vector<std::pair<std::size_t, int>> texts_;       // scratch of siblings()
+    std::string foldA_, foldB_;                            // scratch of siblings()
+    std::unordered_map<const ItemNode*, int> duplicateOf_; // item: row of the first with its text
+    std::unordered_map<std::string, std::string, TextHash, std::equal_to<>>
+        pictures_; // path: the missing file, or ""
     std::set<std::pair<std::string, std::string>> seenPictures_;
     std::vector<ContrastGroup> contrast_;
-    std::unordered_map<std::string, std::size_t> contrastGroups_; // place and detail: group
+    std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>>
+        contrastGroups_;                                   // place, state and colours: group
+    std::unordered_set<std::string> seenContrastPictures_; // place and picture, told
+    std::string key_;                                      // scratch of contrast()
 };
 
 } // namespace

@@ -1,15 +1,27 @@
 #include "check/contrast.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace menuloom::check {
 
 namespace {
 
-double linear(uint8_t channel) {
+double linearOf(int channel) {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// The 256 values once: the checks judge thousands of colour pairs in a large menu.
+double linear(uint8_t channel) {
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[static_cast<std::size_t>(i)] = linearOf(i);
+        return t;
+    }();
+    return table[channel];
 }
 
 } // namespace
