@@ -95,16 +95,22 @@ void ContrastNote::setUses(const QList<doc::ColorUse>& uses) {
         else if (r.known() && mark_ == Mark::None)
             mark_ = Mark::Pass;
     }
-    const QString sentence = uses.isEmpty() ? QString() : describe(uses);
+    sentence_ = uses.isEmpty() ? QString() : describe(uses);
     if (compact_) {
         setText(ratios(uses));
-        setAccessibleName(sentence);
-        setToolTip(sentence);
+        setAccessibleName(sentence_);
+        setToolTip(sentence_);
     } else {
-        setText(sentence);
+        setText(sentence_);
     }
     setVisible(!uses.isEmpty());
     update();
+}
+
+QString ContrastNote::describing(const QString& description) const {
+    if (sentence_.isEmpty() || description.isEmpty())
+        return description + sentence_;
+    return description + QStringLiteral(". ") + sentence_;
 }
 
 void ContrastNote::paintEvent(QPaintEvent* event) {

@@ -24,6 +24,10 @@ public:
     // colour's buttons, the mark telling the rest; the whole sentence is its accessible name
     // and its tool tip.
     void setCompact(bool compact);
+    // The whole sentence ("" while hidden), for the description of the colour's controls.
+    QString sentence() const { return sentence_; }
+    // `description` (a colour's text) followed by the sentence.
+    QString describing(const QString& description) const;
     // Whether a state falls below its minimum.
     bool shortfall() const { return mark_ == Mark::Short; }
 
@@ -39,6 +43,7 @@ private:
     Mark mark_ = Mark::None;
     int inset_ = 0;
     bool compact_ = false;
+    QString sentence_;
 };
 
 // The states of the text that the colours of `place` draw, read from `project` with `change`

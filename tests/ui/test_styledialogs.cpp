@@ -835,6 +835,10 @@ void TestStyleDialogs::contrastBesideTheColours() {
     QVERIFY(normal->shortfall());
     QCOMPARE(accessibleName(normal),
              QString("Text contrast: normal 4.48:1, too low (minimum 4.5:1)."));
+    // The colour's button tells it to a keyboard user along with the colour.
+    QCOMPARE(QAccessible::queryAccessibleInterface(w<QWidget>(d, "spdFontColorNormal"))
+                 ->text(QAccessible::Description),
+             QString("#777777. Text contrast: normal 4.48:1, too low (minimum 4.5:1)."));
     QVERIFY(!over->isVisible());
     const QList<doc::ColorUse> offered = f.prompter.lastJudge(QColor(Qt::black));
     QCOMPARE(offered.size(), 1);

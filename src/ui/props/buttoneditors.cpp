@@ -99,6 +99,7 @@ void ColorEditor::open(bool byKeyboard) {
     const auto place = panels::textColorPlace(host_.param());
     note_->setUses(place ? widgets::colorUses(host_.document().project(), *place, {0, 1})
                          : QList<doc::ColorUse>());
+    select_->setAccessibleDescription(note_->sentence());
     host_.show(panel_, true);
     if (byKeyboard)
         select_->setFocus(Qt::PopupFocusReason);

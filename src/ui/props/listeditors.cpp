@@ -217,6 +217,7 @@ void ColorListEditor::fill() {
     if (place && entries == 2)
         uses = widgets::colorUses(host_.document().project(), *place, {0, 1});
     note_->setUses(uses);
+    list_->setAccessibleDescription(note_->sentence());
     for (int32_t c : host_.param().intList) {
         auto* item = new QListWidgetItem(c == -1 ? QStringLiteral("[none]")
                                                  : fromModel(output::formatColor(c)));

@@ -210,6 +210,10 @@ void TfrmSmStyles::showContrast() {
             document_.project(), check::Place::ofSmStyle(selected_), {0, 1},
             [k = selected_](check::Looks& looks) { looks.applySmStyleColors(k); });
     backContrast_->setUses(uses);
+    // The colour's button tells it too, to whoever reaches the button by keyboard.
+    colorButtons_[1]->setAccessibleDescription(backContrast_->describing(
+        s && s->menuBackColor != -1 ? QString::fromStdString(output::formatColor(s->menuBackColor))
+                                    : QString()));
 }
 
 void TfrmSmStyles::spdSmBorderColorClick(int tag) {

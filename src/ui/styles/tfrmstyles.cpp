@@ -345,7 +345,12 @@ void TfrmStyles::showContrast() {
             uses = widgets::colorUses(
                 document_.project(), check::Place::ofItemStyle(selected_), {tag % 2},
                 [k = selected_](check::Looks& looks) { looks.applyStyleColors(k); });
-        contrastNotes_[static_cast<std::size_t>(tag)]->setUses(uses);
+        widgets::ContrastNote* note = contrastNotes_[static_cast<std::size_t>(tag)];
+        note->setUses(uses);
+        // The colour's button tells it too, to whoever reaches the button by keyboard.
+        const int32_t color = s ? s->*kColors[tag].field : -1;
+        colorButtons_[static_cast<std::size_t>(tag)]->setAccessibleDescription(note->describing(
+            color < 0 ? QString() : QString::fromStdString(output::formatColor(color))));
     }
 }
 
