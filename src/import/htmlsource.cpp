@@ -1,101 +1,20 @@
 #include "import/htmlsource.h"
 
+#include "import/parsearena.h"
 #include "import/textrules.h"
 
 #include <gumbo.h>
 
 #include <algorithm>
-#include <csetjmp>
-#include <ctime>
 #include <memory>
 
 namespace menuloom::importer {
 
 namespace {
 
-// The processor time this thread has used: what a parse costs, however busy the machine is.
-std::chrono::nanoseconds threadTime() {
-    timespec t{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
-}
-
 // The most navigations listed for one page; the rest of a page that has more are left out, so
 // that nested navigations cannot multiply the work of labelling them.
 constexpr std::size_t kMaxCandidates = 100;
-
-// Memory for one parse, handed out from large blocks and released all at once: the parser's own
-// frees are no-ops, which also spares its recursive tear-down of a deeply nested tree. Past the
-// memory budget or the processor time allowed the parse is abandoned by a jump back into `parse`;
-// the parser keeps no state outside the memory it got from here.
-class Arena {
-public:
-    enum class Stop { None, Memory, Time };
-
-    Arena(std::size_t budget, std::chrono::nanoseconds time)
-        : budget_(budget), deadline_(threadTime() + time) {}
-
-    GumboOutput* parse(const std::string& text) {
-        GumboOptions options = kGumboDefaultOptions;
-        options.allocator = &Arena::allocateFn;
-        options.deallocator = &Arena::freeFn;
-        options.userdata = this;
-        options.max_errors = 0; // each recorded error copies the stack of open elements
-        if (setjmp(jump_) != 0)
-            return nullptr;
-        return gumbo_parse_with_options(&options, text.data(), text.size());
-    }
-
-    Stop stop() const { return stop_; }
-
-private:
-    static constexpr std::size_t kBlock = std::size_t{1} << 20;
-    static constexpr std::size_t kAlign = 16;
-
-    static void* allocateFn(void* self, std::size_t size) {
-        return static_cast<Arena*>(self)->allocate(size);
-    }
-    static void freeFn(void*, void*) {}
-
-    void* allocate(std::size_t size) {
-        size = (std::max<std::size_t>(size, 1) + kAlign - 1) & ~(kAlign - 1);
-        if ((++calls_ & 0xFF) == 0 && threadTime() > deadline_)
-            abandon(Stop::Time);
-        if (size > kBlock / 4)
-            return newBlock(size);
-        if (size > left_) {
-            next_ = newBlock(kBlock);
-            left_ = kBlock;
-        }
-        void* p = next_;
-        next_ += size;
-        left_ -= size;
-        return p;
-    }
-
-    char* newBlock(std::size_t size) {
-        used_ += size;
-        if (used_ > budget_)
-            abandon(Stop::Memory);
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-        return blocks_.back().get();
-    }
-
-    [[noreturn]] void abandon(Stop why) {
-        stop_ = why;
-        std::longjmp(jump_, 1);
-    }
-
-    std::size_t budget_;
-    std::chrono::nanoseconds deadline_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    char* next_ = nullptr;
-    std::size_t left_ = 0;
-    std::size_t used_ = 0;
-    unsigned calls_ = 0;
-    Stop stop_ = Stop::None;
-    std::jmp_buf jump_;
-};
 
 // --- Looking at elements
 
@@ -483,7 +402,7 @@ struct NavElement {
 
 class HtmlSource : public Source {
 public:
-    HtmlSource(std::unique_ptr<Arena> arena, std::string text, std::vector<NavElement> navs)
+    HtmlSource(std::unique_ptr<ParseArena> arena, std::string text, std::vector<NavElement> navs)
         : arena_(std::move(arena)), text_(std::move(text)), navs_(std::move(navs)) {
         int best = -1;
         for (std::size_t i = 0; i < navs_.size(); ++i) {
@@ -541,7 +460,7 @@ private:
     }
 
     // The parsed tree lives in the arena; the text it was parsed from is kept beside it.
-    std::unique_ptr<Arena> arena_;
+    std::unique_ptr<ParseArena> arena_;
     std::string text_;
     std::vector<NavElement> navs_;
 };
@@ -550,12 +469,12 @@ private:
 
 OpenResult openHtml(std::string text, const Limits& limits) {
     OpenResult result;
-    auto arena = std::make_unique<Arena>(limits.memoryBase + limits.memoryPerByte * text.size(),
-                                         limits.parseTime);
+    auto arena = std::make_unique<ParseArena>(
+        limits.memoryBase + limits.memoryPerByte * text.size(), limits.parseTime);
     GumboOutput* output = arena->parse(text);
     if (!output) {
         const auto ms = limits.parseTime.count();
-        result.message = arena->stop() == Arena::Stop::Time
+        result.message = arena->stop() == ParseArena::Stop::Time
                              ? "the page takes too long to read (refused after " +
                                    std::to_string(ms / 1000) + "." +
                                    std::to_string(ms % 1000 / 100) + " s)"

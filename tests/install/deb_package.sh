@@ -47,7 +47,7 @@ description=$(field Description)
     fail "file name $(basename "$deb")"
 # The dependencies come from the libraries the programs link, not from a hand-kept list.
 depends=$(field Depends)
-expected=(libc6 libstdc++6)
+expected=(libc6 libstdc++6 libgumbo1 libxml2)
 [[ -x $build/menuloom ]] && expected+=(libqt6webenginewidgets6 libqt6widgets6 libqt6svg6)
 for package in "${expected[@]}"; do
     [[ ", $depends," == *", $package "* ]] || fail "Depends lacks $package: $depends"
