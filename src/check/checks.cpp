@@ -3,6 +3,7 @@
 #include "check/contrast.h"
 #include "check/looks.h"
 #include "check/trim.h"
+#include "util/textcodes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -91,16 +92,6 @@ bool hasScheme(std::string_view p) {
                             p[i] == '-' || p[i] == '.'))
         ++i;
     return i >= 2 && i < p.size() && p[i] == ':' && std::isalpha(static_cast<unsigned char>(p[0]));
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool fileOnDisk(const std::string& path) {
@@ -497,15 +488,7 @@ std::string picturePath(std::string_view path, std::string_view baseFolder) {
     std::replace(p.begin(), p.end(), '\\', '/');
     if (const auto cut = p.find_first_of("?#"); cut != std::string::npos)
         p.erase(cut);
-    std::string decoded;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        if (p[i] == '%' && i + 2 < p.size() && hexDigit(p[i + 1]) >= 0 && hexDigit(p[i + 2]) >= 0) {
-            decoded += static_cast<char>(hexDigit(p[i + 1]) * 16 + hexDigit(p[i + 2]));
-            i += 2;
-        } else {
-            decoded += p[i];
-        }
-    }
+    const std::string decoded = util::percentDecoded(p);
     const bool absolute = decoded.starts_with('/') || (decoded.size() > 2 && decoded[1] == ':');
     if (absolute || baseFolder.empty())
         return decoded;

@@ -1,5 +1,7 @@
 #include "import/sitemapsource.h"
 
+#include "util/textcodes.h"
+
 #include "import/textrules.h"
 
 #include <libxml/parser.h>
@@ -209,7 +211,7 @@ OpenResult buildTree(const std::vector<std::string>& locs) {
                 node.props.caption =
                     a.segments.empty() ? std::string("Home") : textOfSegment(a.segments[i]);
                 if (node.props.caption.empty())
-                    node.props.caption = writableText(percentDecode(a.segments[i]));
+                    node.props.caption = writableText(util::percentDecoded(a.segments[i]));
                 if (node.props.caption.empty())
                     node.props.caption = writableText(loc);
                 nodes.push_back(std::move(node));

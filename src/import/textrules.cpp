@@ -1,6 +1,7 @@
 #include "import/textrules.h"
 
 #include "reader/encoding.h"
+#include "util/textcodes.h"
 
 namespace menuloom::importer {
 
@@ -8,16 +9,6 @@ namespace {
 
 bool isControl(unsigned char c) {
     return c < 0x20 || c == 0x7F;
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool isAsciiAlnum(char c) {
@@ -112,23 +103,8 @@ std::string writableLink(std::string_view link) {
     return out;
 }
 
-std::string percentDecode(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 std::string textOfSegment(std::string_view segment) {
-    std::string decoded = percentDecode(segment);
+    std::string decoded = util::percentDecoded(segment);
     if (!reader::isValidUtf8(decoded))
         decoded = reader::windows1252ToUtf8(decoded);
     std::string text(withoutExtension(decoded));

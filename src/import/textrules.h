@@ -23,9 +23,6 @@ std::string writableText(std::string_view text);
 // other control characters percent-encoded.
 std::string writableLink(std::string_view link);
 
-// "%41" and the like decoded; a "%" that does not start two hexadecimal digits stays.
-std::string percentDecode(std::string_view text);
-
 // The item text of an address's last path segment: percent-decoded (Windows-1252 when the bytes
 // are not UTF-8), the extension dropped, "-" and "_" read as spaces, the first letter
 // capitalised. Empty when nothing is left.

@@ -1,6 +1,7 @@
 #include "output/navwriter.h"
 
 #include "output/datawriter.h"
+#include "util/textcodes.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -56,24 +57,6 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     return cp;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 std::string_view trimmed(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     while (!s.empty() && blank(s.front()))
@@ -102,33 +85,6 @@ bool hasScheme(std::string_view p) {
             return false;
     }
     return false;
-}
-
-int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::string percentDecoded(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '%' && i + 2 < s.size()) {
-            const int hi = hexValue(s[i + 1]), lo = hexValue(s[i + 2]);
-            if (hi >= 0 && lo >= 0) {
-                out += static_cast<char>(hi * 16 + lo);
-                i += 2;
-                continue;
-            }
-        }
-        out += s[i];
-    }
-    return out;
 }
 
 // A CSS string of `text` in double quotes: anything but letters, digits, blanks, "-" and "_"
@@ -223,7 +179,7 @@ std::string escapeHtml(std::string_view text, TextEncoding encoding) {
         if (cp < 0x80)
             out += static_cast<char>(cp);
         else if (encoding == TextEncoding::Utf8)
-            appendUtf8(out, cp);
+            util::appendUtf8(out, cp);
         else
             out += "&#" + std::to_string(static_cast<uint32_t>(cp)) + ';';
     }
@@ -251,7 +207,7 @@ bool linkNamesPage(std::string_view link, std::string_view page) {
     if (!isRelativeLink(link))
         return false;
     link = link.substr(0, link.find_first_of("?#"));
-    const std::string path = percentDecoded(link);
+    const std::string path = util::percentDecoded(link);
     std::vector<std::string_view> parts;
     std::string_view rest = path;
     bool folder = true; // the last segment names a folder: "dir/", ".", ".."

@@ -1,5 +1,7 @@
 #include "reader/encoding.h"
 
+#include "util/textcodes.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -15,19 +17,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 } // namespace
 
@@ -87,9 +76,9 @@ std::string windows1252ToUtf8(std::string_view bytes) {
         if (c < 0x80)
             out += ch;
         else if (c < 0xA0)
-            appendUtf8(out, kHighControls[c - 0x80]);
+            util::appendUtf8(out, kHighControls[c - 0x80]);
         else
-            appendUtf8(out, c);
+            util::appendUtf8(out, c);
     }
     return out;
 }

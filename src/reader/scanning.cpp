@@ -2,6 +2,7 @@
 
 #include "model/paramtable.h"
 #include "util/jstext.h"
+#include "util/textcodes.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,16 +15,6 @@ constexpr char kBlank = ' ';
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 template <std::size_t N>
@@ -217,7 +208,7 @@ int32_t colorFromText(std::string_view text) {
     for (std::size_t i = 0; i < 6; ++i) {
         const char c = text[i + 1];
         // Upper-casing first means only the ASCII letters a-f count as hexadecimal digits.
-        digits[i] = hexValue(c);
+        digits[i] = util::hexValue(c);
         if (digits[i] < 0)
             return -1;
     }
