@@ -22,6 +22,7 @@ using namespace model;
 namespace {
 
 constexpr std::string_view kStateNames[] = {"normal", "mouse-over"};
+constexpr std::string_view kStatePrefixes[] = {"normal ", "mouse-over "};
 
 // The text compared for duplicates: without outer blanks, in lower case (ASCII and the Latin
 // letters of UTF-8's first two-byte block, which cover the single-byte files' texts).
@@ -171,33 +172,37 @@ private:
     }
 
     // Built in one piece: a large menu may miss thousands of pictures.
-    static std::string missingText(std::string_view what, std::string_view path,
-                                   const std::string& file) {
+    // `state` ("", "normal ", "mouse-over ") goes before `what`; the text is made only for a
+    // picture that is missing.
+    static std::string missingText(std::string_view state, std::string_view what,
+                                   std::string_view path, const std::string& file) {
         path = trimmed(path);
         std::string s;
-        s.reserve(what.size() + path.size() + file.size() + 40);
-        s.append("The ").append(what).append(" \"").append(path);
+        s.reserve(state.size() + what.size() + path.size() + file.size() + 40);
+        s.append("The ").append(state).append(what).append(" \"").append(path);
         s.append("\" names no file (looked for \"").append(file).append("\").");
         return s;
     }
 
     // A picture of a parameter or style, told once per place and path.
-    void picture(const Place& place, std::string_view path, std::string_view what) {
+    void picture(const Place& place, std::string_view path, std::string_view state,
+                 std::string_view what) {
         const std::string* file = missing(path);
         if (file && seenPictures_.insert({place.text(), std::string(trimmed(path))}).second)
-            add(Rule::PictureMissing, Severity::Warning, place, missingText(what, path, *file));
+            add(Rule::PictureMissing, Severity::Warning, place,
+                missingText(state, what, path, *file));
     }
 
     void params() {
         for (const auto& param : p_.params) {
             const Place place = Place::ofParam(param.name);
             if (param.kind == ParamKind::Img)
-                picture(place, param.text, "picture");
+                picture(place, param.text, "", "picture");
             else if (param.kind == ParamKind::ImgArray)
                 for (std::size_t i = 0; i < param.strList.size(); ++i)
                     picture(place, param.strList[i],
-                            param.strList.size() == 2 ? std::string(kStateNames[i]) + " picture"
-                                                      : std::string("picture"));
+                            param.strList.size() == 2 ? kStatePrefixes[i] : std::string_view(),
+                            "picture");
         }
     }
 
@@ -206,8 +211,8 @@ private:
                    std::string_view what) {
         if (!use || normal.empty() || over.empty())
             return;
-        picture(place, normal, "normal " + std::string(what));
-        picture(place, over, "mouse-over " + std::string(what));
+        picture(place, normal, kStatePrefixes[0], what);
+        picture(place, over, kStatePrefixes[1], what);
     }
 
     void styles() {
@@ -225,7 +230,7 @@ private:
         const auto& boxes = p_.smStyles.records();
         for (std::size_t k = 0; k < boxes.size(); ++k)
             if (boxes[k].useMenuBackImage)
-                picture(Place::ofSmStyle(static_cast<int>(k)), boxes[k].menuBackImage,
+                picture(Place::ofSmStyle(static_cast<int>(k)), boxes[k].menuBackImage, "",
                         "background picture");
     }
 
@@ -235,7 +240,7 @@ private:
     // A separator's items are never drawn, so its subtree is left out with it.
     void items() {
         const ItemNode* root = p_.items.root();
-        siblings(root);
+        siblings(root, 0);
         const ItemNode* cur = root->hasChildren() ? root->child(0) : nullptr;
         path_.assign(1, 0);
         while (cur) {
@@ -243,7 +248,7 @@ private:
             if (!sep)
                 item(*cur);
             if (!sep && cur->hasChildren()) {
-                siblings(cur);
+                siblings(cur, path_.size());
                 cur = cur->child(0);
                 path_.push_back(0);
                 continue;
@@ -263,9 +268,10 @@ private:
         const TItemProps& it = node.props();
         const auto place = [this] { return Place::ofItem(path_); };
         const bool top = path_.size() == 1;
-        if (const auto dup = duplicateOf_.find(&node); dup != duplicateOf_.end()) {
+        if (const int dup = dups_[path_.size() - 1][static_cast<std::size_t>(path_.back())];
+            dup >= 0) {
             std::vector<int> other = path_;
-            other.back() = dup->second;
+            other.back() = dup;
             add(Rule::NameDuplicate, Severity::Warning, place(),
                 "The item's text " + inQuotes(trimmed(it.caption)) + " is also that of item " +
                     Place::ofItem(std::move(other)).text().substr(5) +
@@ -290,11 +296,11 @@ private:
                                "nowhere.");
         if (const std::string* file = missing(it.img1))
             add(Rule::PictureMissing, Severity::Warning, place(),
-                missingText("icon", it.img1, *file));
+                missingText("", "icon", it.img1, *file));
         if (const std::string* file = missing(it.img2);
             file && trimmed(it.img2) != trimmed(it.img1))
             add(Rule::PictureMissing, Severity::Warning, place(),
-                missingText("mouse-over icon", it.img2, *file));
+                missingText(kStatePrefixes[1], "icon", it.img2, *file));
 
         const int look = p_.itemStyles.valid(it.itemStyle) ? it.itemStyle : -1;
         int box = -1;
@@ -304,14 +310,23 @@ private:
         }
         // One key per kind of item drawn: submenu or not, item style and submenu style (each
         // +1 so that -1, none, fits).
-        kinds_.insert((top ? 0u : 1u) | (static_cast<uint64_t>(look + 1) << 1) |
-                      (static_cast<uint64_t>(static_cast<uint32_t>(box + 1)) << 32));
+        // Siblings mostly share theirs, so the set is asked only when the kind changes.
+        const uint64_t kind = (top ? 0u : 1u) | (static_cast<uint64_t>(look + 1) << 1) |
+                              (static_cast<uint64_t>(static_cast<uint32_t>(box + 1)) << 32);
+        if (kind != lastKind_) {
+            kinds_.insert(kind);
+            lastKind_ = kind;
+        }
     }
 
     // Marks the items below `parent` whose text an earlier sibling has; item() tells them. The
     // texts are sorted by a hash of their folded form, so that nothing is allocated per item;
     // equal hashes are confirmed on the texts.
-    void siblings(const ItemNode* parent) {
+    void siblings(const ItemNode* parent, std::size_t depth) {
+        if (dups_.size() <= depth)
+            dups_.resize(depth + 1);
+        std::vector<int>& dups = dups_[depth];
+        dups.assign(static_cast<std::size_t>(parent->childCount()), -1);
         auto& texts = texts_;
         texts.clear();
         for (int i = 0; i < parent->childCount(); ++i) {
@@ -329,7 +344,7 @@ private:
                 for (std::size_t j = run; j < i; ++j) {
                     foldInto(parent->child(texts[j].second)->props().caption, foldB_);
                     if (foldA_ == foldB_) {
-                        duplicateOf_[parent->child(texts[i].second)] = texts[j].second;
+                        dups[static_cast<std::size_t>(texts[i].second)] = texts[j].second;
                         break;
                     }
                 }
@@ -460,10 +475,13 @@ private:
     std::vector<Finding> out_;   // findings on parameters and styles
     std::vector<Finding> items_; // findings on items, in tree order
     std::vector<int> path_;
-    std::unordered_set<uint64_t> kinds_;                   // the kinds of item drawn (see item())
-    std::vector<std::pair<std::size_t, int>> texts_;       // scratch of siblings()
-    std::string foldA_, foldB_;                            // scratch of siblings()
-    std::unordered_map<const ItemNode*, int> duplicateOf_; // item: row of the first with its text
+    uint64_t lastKind_ = ~uint64_t{0};
+    std::unordered_set<uint64_t> kinds_;             // the kinds of item drawn (see item())
+    std::vector<std::pair<std::size_t, int>> texts_; // scratch of siblings()
+    std::string foldA_, foldB_;                      // scratch of siblings()
+    // By depth, for the items below the parent being walked there: the row of the first
+    // sibling with the same text, or -1.
+    std::vector<std::vector<int>> dups_;
     std::unordered_map<std::string, std::string, TextHash, std::equal_to<>>
         pictures_; // path: the missing file, or ""
     std::set<std::pair<std::string, std::string>> seenPictures_;
